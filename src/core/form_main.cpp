@@ -1,0 +1,313 @@
+// The main window: its declared controls and menus, start-up, the new-game
+// reset, New Game and the two ways the program ends.
+#include <cmath>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/number_text.h"
+#include "core/product.h"
+#include "flight/form_calibrate.h"
+#include "records/data_file.h"
+#include "records/form_about.h"
+#include "records/form_help.h"
+#include "records/form_high_scores.h"
+#include "view/form_colors.h"
+
+namespace dorvanta {
+
+namespace {
+
+// Start-up colours, 0x00BBGGRR.
+constexpr Color kStartColorCups = 255;               // red
+constexpr Color kStartColorCupsOpponent = 16711680;  // blue
+constexpr Color kStartColorTable = 12632256;         // grey
+constexpr Color kStartColorBall = 33023;             // orange
+constexpr Color kStartColorHand = 0;                 // black
+constexpr Color kWhite = 16777215;
+
+constexpr std::int16_t kHandScrollLimit = 240;
+
+std::string MainCaption() {
+    return std::string(kSiteName) + kProductName;
+}
+
+}  // namespace
+
+FormMain::FormMain(Platform& platform)
+    : Form(platform, "FormMain", MainCaption(), kMainClientWidth, kMainClientHeight) {
+    DeclareControls();
+    DeclareMenus();
+    WireHandlers();
+}
+
+FormMain::~FormMain() = default;
+
+void FormMain::DeclareControls() {
+    // Camera controls and the playing field.
+    AddLabel("LabelCameraControls", {0, 120, 2415, 255}, " Camera Controls:");
+    CommandResetView = &AddButton("CommandResetView", {1320, 120, 615, 495}, "Reset View");
+    VScrollPan = &AddVScrollBar("VScrollPan", {120, 480, 375, 2055}, -200, 200, 0);
+    AddLabel("LabelPan", {600, 480, 2175, 255}, "Pan");
+    HScrollPan = &AddHScrollBar("HScrollPan", {600, 720, 2295, 375}, -400, 400, 0);
+    AddLabel("LabelZoom", {600, 1200, 2055, 255}, "Zoom");
+    HScrollZoom = &AddHScrollBar("HScrollZoom", {600, 1440, 2295, 375}, -1000, 1000, 0);
+    AddLabel("LabelRotate", {600, 1920, 2175, 255}, "Rotate");
+    HScrollRotate = &AddHScrollBar("HScrollRotate", {600, 2160, 2295, 375}, -400, 400, 0);
+    AddLine("Line1", 120, 2640, 2880, 2640);
+    picture1_ = &AddPicture("Picture1", {3240, 0, 8175, 6975}, kWhite);
+
+    // Replay and speed.
+    CommandReplay = &AddButton("CommandReplay", {2040, 120, 855, 255}, "Replay");
+    CommandSlow = &AddButton("CommandSlow", {2040, 360, 855, 255}, "Normal");
+
+    // Shot controls.
+    AddLabel("Label7", {120, 2760, 1815, 255}, "Shot Controls:");
+    Picture2 = &AddPicture("Picture2", {120, 3000, 2535, 2295}, kWhite);
+    CommandShoot = &AddButton("CommandShoot", {120, 5400, 1215, 615}, "Shoot");
+    CommandPause = &AddButton("CommandPause", {1440, 5400, 735, 615}, "Pause");
+    CommandStopLoop = &AddButton("CommandStopLoop", {2280, 5400, 855, 615}, "End Turn");
+    AddLabel("Label4", {120, 6120, 615, 255}, "Power");
+    AddLabel("Label5", {840, 6120, 495, 255}, "Angle");
+    AddLabel("LabelAzimuth", {1560, 6120, 855, 255}, "Azimuth");
+    TextPower = &AddTextBox("TextPower", {120, 6360, 495, 375});
+    TextAngle = &AddTextBox("TextAngle", {840, 6360, 495, 375});
+    TextAzimuth = &AddTextBox("TextAzimuth", {1560, 6360, 495, 375});
+    CommandCheatShoot = &AddButton("CommandCheatShoot", {2160, 6360, 615, 375}, "Shoot");
+    CommandCheatShoot->SetVisible(false);
+    AddLine("Line2", 0, 6840, 2880, 6840);
+
+    // Hand position.
+    AddLabel("LabelHand", {120, 6960, 1695, 255}, "Hand Location:");
+    HScrollHand = &AddHScrollBar("HScrollHand", {120, 7200, 2055, 375}, -kHandScrollLimit,
+                                 kHandScrollLimit, 0);
+    TextHandX = &AddTextBox("TextHandX", {2400, 7200, 495, 375});
+
+    // Statistics.
+    AddLabel("Label8", {4680, 7200, 975, 255}, "Shots Taken:");
+    TextShotsTaken = &AddTextBox("TextShotsTaken", {5760, 7200, 495, 375}, "0");
+    AddLabel("Label9", {6600, 7200, 975, 255}, "Shots Made:");
+    TextShotsMade = &AddTextBox("TextShotsMade", {7560, 7200, 495, 375}, "0");
+    AddLabel("Label10", {8400, 7200, 855, 255}, "Shooting %");
+    TextShootingPercentage = &AddTextBox("TextShootingPercentage", {9360, 7200, 495, 375}, "0");
+}
+
+void FormMain::DeclareMenus() {
+    MenuItem& file = AddMenu("MenuFile", "File");
+    file.AddItem("MenuOptionNewGame", "New Game");
+    file.AddItem("MenuOptionExit", "Exit");
+
+    MenuItem& options = AddMenu("MenuOptions", "Options");
+    options.AddItem("MenuOptionColors", "Change Colors...");
+    options.AddItem("MenuOptionCalibrate", "Manually Calibrate to System...");
+    options.AddItem("MenuOptionAutoCalibrate", "Auto Calibrate to System (3 sec)");
+    options.AddItem("MenuOptionNumericShooting", "Allow Numeric Shooting");
+    options.AddItem("MenuOptionViewHighScores", "View High Scores...");
+
+    MenuItem& skill = AddMenu("MenuSkillLevel", "Skill Level");
+    skill.AddItem("MenuOptionBeginner", "Beginner").SetChecked(true);
+    skill.AddItem("MenuOptionIntermediate", "Intermediate");
+    skill.AddItem("MenuOptionExpert", "Expert");
+    skill.AddItem("MenuOptionPro", "Professional");
+
+    MenuItem& opponent = AddMenu("MenuOpponentSkillLevel", "Opponent Skill Level");
+    opponent.AddItem("MenuOptionBeginnerOpponent", "Beginner").SetChecked(true);
+    opponent.AddItem("MenuOptionIntermediateOpponent", "Intermediate");
+    opponent.AddItem("MenuOptionExpertOpponent", "Expert");
+    opponent.AddItem("MenuOptionProOpponent", "Professional");
+    opponent.AddItem("MenuOptionTrickShooterOpponent", "Trick Shooter");
+
+    MenuItem& gameType = AddMenu("MenuGameType", "GameType");
+    gameType.AddItem("MenuOptionIndividual", "Individual");
+    gameType.AddItem("MenuOptionHeadToHead", "Head to Head Against Computer").SetChecked(true);
+
+    MenuItem& help = AddMenu("MenuHelp", "Help");
+    help.AddItem("MenuOptionHelp", "3D Dorvanta Help...");
+    help.AddItem("MenuOptionAbout3DDV", "About 3D Dorvanta...");
+}
+
+void FormMain::WireHandlers() {
+    auto menu = [this](const char* name, void (FormMain::*handler)()) {
+        FindMenuItem(name)->onClick = [this, handler] { (this->*handler)(); };
+    };
+    menu("MenuOptionNewGame", &FormMain::MenuOptionNewGame_Click);
+    menu("MenuOptionExit", &FormMain::MenuOptionExit_Click);
+    menu("MenuOptionColors", &FormMain::MenuOptionColors_Click);
+    menu("MenuOptionCalibrate", &FormMain::MenuOptionCalibrate_Click);
+    menu("MenuOptionAutoCalibrate", &FormMain::MenuOptionAutoCalibrate_Click);
+    menu("MenuOptionNumericShooting", &FormMain::MenuOptionNumericShooting_Click);
+    menu("MenuOptionViewHighScores", &FormMain::MenuOptionViewHighScores_Click);
+    menu("MenuOptionBeginner", &FormMain::MenuOptionBeginner_Click);
+    menu("MenuOptionIntermediate", &FormMain::MenuOptionIntermediate_Click);
+    menu("MenuOptionExpert", &FormMain::MenuOptionExpert_Click);
+    menu("MenuOptionPro", &FormMain::MenuOptionPro_Click);
+    menu("MenuOptionBeginnerOpponent", &FormMain::MenuOptionBeginnerOpponent_Click);
+    menu("MenuOptionIntermediateOpponent", &FormMain::MenuOptionIntermediateOpponent_Click);
+    menu("MenuOptionExpertOpponent", &FormMain::MenuOptionExpertOpponent_Click);
+    menu("MenuOptionProOpponent", &FormMain::MenuOptionProOpponent_Click);
+    menu("MenuOptionTrickShooterOpponent", &FormMain::MenuOptionTrickShooterOpponent_Click);
+    menu("MenuOptionIndividual", &FormMain::MenuOptionIndividual_Click);
+    menu("MenuOptionHeadToHead", &FormMain::MenuOptionHeadToHead_Click);
+    menu("MenuOptionHelp", &FormMain::MenuOptionHelp_Click);
+    menu("MenuOptionAbout3DDV", &FormMain::MenuOptionAbout3DDV_Click);
+
+    auto click = [this](Button* button, void (FormMain::*handler)()) {
+        button->onClick = [this, handler] { (this->*handler)(); };
+    };
+    click(CommandReplay, &FormMain::CommandReplay_Click);
+    click(CommandSlow, &FormMain::CommandSlow_Click);
+    click(CommandPause, &FormMain::CommandPause_Click);
+    click(CommandStopLoop, &FormMain::CommandStopLoop_Click);
+    click(CommandCheatShoot, &FormMain::CommandCheatShoot_Click);
+    click(CommandResetView, &FormMain::CommandResetView_Click);
+    // Shoot acts on the mouse press only: the keyboard does nothing.
+    CommandShoot->onMouseDown = [this](int mouseButton) { CommandShoot_MouseDown(mouseButton); };
+
+    // Each scroll bar runs the same handler for Change and Scroll.
+    auto scroll = [this](ScrollBar* bar, void (FormMain::*handler)()) {
+        bar->onChange = [this, handler] { (this->*handler)(); };
+        bar->onScroll = bar->onChange;
+    };
+    scroll(HScrollHand, &FormMain::HScrollHand_Change);
+    scroll(VScrollPan, &FormMain::VScrollPan_Change);
+    scroll(HScrollPan, &FormMain::HScrollPan_Change);
+    scroll(HScrollZoom, &FormMain::HScrollZoom_Change);
+    scroll(HScrollRotate, &FormMain::HScrollRotate_Change);
+
+    TextHandX->onKeyPress = [this](char& key) { TextHandX_KeyPress(key); };
+    TextHandX->onChange = [this] { TextHandX_Change(); };
+}
+
+void FormMain::Form_Load() {
+    SkillFactor = 1.0;
+    OpponentErrorScale = 1.0;
+    HeadToHead = kTrue;
+    ColorCups = kStartColorCups;
+    ColorCupsOpponent = kStartColorCupsOpponent;
+    ColorTable = kStartColorTable;
+    ColorBall = kStartColorBall;
+    ColorHand = kStartColorHand;
+    platform().Randomize();
+    InitCameraVars();
+    ResetGame();
+    DrawScene();
+    DrawMeters();
+}
+
+void FormMain::ResetGame() {
+    // Phase 0 also ends any gauge loop further down the call stack.
+    GameRestarted = kTrue;
+    ShotPhase = 0;
+
+    HandX = 0;
+    HandY = 30;
+    HandZ = -48;
+    HandSize = 2.5;
+    BallX = HandX;
+    BallY = HandY;
+    BallZ = HandZ;
+    BallRadius = 0.75;
+    TextHandX->SetText(NumberText(HandX));
+
+    OpponentHandX = 0;
+    OpponentHandY = 30;
+    OpponentHandZ = 48;
+    OpponentPowerSpread = 20;
+    OpponentAngleSpread = 10;
+    OpponentAzimuthSpread = 10;
+
+    const Settings settings = DataFile(platform()).ReadSettings();
+    CalibrationFactor = settings.calibrationFactor;
+    NameBeginner = settings.names[0];
+    HighScoreBeginner = settings.scores[0];
+    NameIntermediate = settings.names[1];
+    HighScoreIntermediate = settings.scores[1];
+    NameExpert = settings.names[2];
+    HighScoreExpert = settings.scores[2];
+    NamePro = settings.names[3];
+    HighScorePro = settings.scores[3];
+
+    PowerMeterDelay = 0.2;
+    AngleMeterDelay = 0.7;
+    AzimuthMeterDelay = 0.4;
+    FlightDelay = 0.001;
+    SlowFactor = 1.0;
+
+    Power = 1100;
+    TextPower->SetText(NumberText(Power));
+    Angle = 5;
+    TextAngle->SetText(NumberText(Angle));
+    Azimuth = 0;
+    TextAzimuth->SetText(NumberText(Azimuth));
+
+    LayOutRacks();
+
+    TableCornerX = {0, -24, 24, -24, 24};
+    TableCornerY = {0, RackBaseY, RackBaseY, RackBaseY, RackBaseY};
+    TableCornerZ = {0, 48, 48, -48, -48};
+
+    TableBounce = 0.95;
+    RimBounce = 0.5;
+    WallBounce = 0.6;
+    Paused = kFalse;
+    Replaying = kFalse;
+    ShotsTaken = 0;
+    NumericShotUsed = kFalse;
+
+    TextShotsTaken->SetText("0");
+    TextShotsMade->SetText("0");
+    TextShootingPercentage->SetText("0");
+}
+
+// Both racks full, as triangles of touching cups with the apex (cup 1) towards
+// the middle of the table; the back row is numbered 7, 8, 9, 10 from +3r, -r, +r
+// to -3r, which the re-racking relies on.
+void FormMain::LayOutRacks() {
+    RackZ = 36;
+    RackHomeZ = 36;
+    CupRadius = 2.0;
+    CupHeight = 4.0;
+    CupBaseRadius = 1.25;
+    RackBaseY = 0;
+    OpponentRackZ = -36;
+    OpponentRackHomeZ = -36;
+    OpponentRackY = 0;
+
+    const double r = CupRadius;
+    const double s = std::sqrt(3.0);
+    const std::array<double, kCupCount + 1> across = {0,     0,     -r, r, -2 * r, 0,
+                                                      2 * r, 3 * r, -r, r, -3 * r};
+    const std::array<int, kCupCount + 1> row = {0, 0, 1, 1, 2, 2, 2, 3, 3, 3, 3};
+    for (int i = 1; i <= kCupCount; ++i) {
+        CupStanding[i] = kTrue;
+        CupX[i] = across[i];
+        CupZ[i] = row[i] * s * r;
+        OpponentCupStanding[i] = kTrue;
+        OpponentCupX[i] = across[i];
+        OpponentCupZ[i] = -row[i] * s * r;
+    }
+    CupsLeft = 10;
+    OpponentCupsLeft = 10;
+}
+
+void FormMain::MenuOptionNewGame_Click() {
+    // A shot still in flight ends at its next step and skips its statistics update.
+    StopFlight = kTrue;
+    GameRestarted = kTrue;
+    ResetGame();
+    DrawScene();
+    DrawMeters();
+}
+
+void FormMain::MenuOptionExit_Click() {
+    LoadedForm(formAbout_, platform(), *this).Hide();
+    LoadedForm(formHighScores_, platform(), *this).Hide();
+    LoadedForm(formColors_, platform(), *this).Hide();
+    LoadedForm(formCalibrate_, platform(), *this).Hide();
+    platform().EndProgram();
+}
+
+void FormMain::CloseRequested() {
+    platform().EndProgram();
+}
+
+}  // namespace dorvanta

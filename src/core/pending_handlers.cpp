@@ -1,0 +1,82 @@
+// SCAFFOLDING: placeholders for procedures whose subsystem has not landed yet.
+// Each subsystem deletes its entries here when it defines them. This file must be
+// empty (and deleted) before the work is done.
+#include "core/game_state.h"
+#include "flight/form_calibrate.h"
+#include "records/data_file.h"
+#include "records/form_about.h"
+#include "records/form_help.h"
+#include "records/form_high_scores.h"
+#include "view/form_colors.h"
+
+namespace dorvanta {
+
+// --- records ---
+DataFile::DataFile(Platform& platform, std::string path) : platform_(platform), path_(path) {}
+Settings DataFile::ReadSettings() {
+    return {};
+}
+FormHighScores::FormHighScores(Platform& platform, FormMain& main)
+    : Form(platform, "FormHighScores", "High Scores", 6000, 4000), main_(main) {}
+FormHelp::FormHelp(Platform& platform, FormMain& main)
+    : Form(platform, "FormHelp", "Help", 6000, 4000), main_(main) {}
+FormAbout::FormAbout(Platform& platform, FormMain& main)
+    : Form(platform, "FormAbout", "About", 6000, 4000), main_(main) {}
+void FormMain::MenuOptionViewHighScores_Click() {}
+void FormMain::MenuOptionHelp_Click() {}
+void FormMain::MenuOptionAbout3DDV_Click() {}
+
+// --- view ---
+FormColors::FormColors(Platform& platform, FormMain& main)
+    : Form(platform, "FormColors", "Options", 5895, 5670), main_(main) {}
+void FormMain::InitCameraVars() {}
+void FormMain::ProjectPoint(const double&, const double&, const double&, const double&,
+                            const double&, const double&, const double&, const double&,
+                            const double&, double&, double&, double&, double&) {}
+void FormMain::DrawScene() {}
+void FormMain::CommandResetView_Click() {}
+void FormMain::VScrollPan_Change() {}
+void FormMain::HScrollPan_Change() {}
+void FormMain::HScrollZoom_Change() {}
+void FormMain::HScrollRotate_Change() {}
+void FormMain::MenuOptionColors_Click() {}
+
+// --- core: shot controls ---
+void FormMain::CommandShoot_MouseDown(int) {}
+void FormMain::DrawMeters() {}
+void FormMain::HScrollHand_Change() {}
+void FormMain::TextHandX_KeyPress(char&) {}
+void FormMain::TextHandX_Change() {}
+void FormMain::GetPower() {}
+void FormMain::GetAngle() {}
+void FormMain::GetAzimuth() {}
+
+// --- flight ---
+void FormMain::PlayerShot() {}
+
+// --- opponent, levels, speed controls, replay ---
+FormCalibrate::FormCalibrate(Platform& platform, FormMain& main)
+    : Form(platform, "FormCalibrate", "Calibrate Game Speed", 5000, 3000), main_(main) {}
+void FormMain::CalibrateToSystem() {}
+void FormMain::MenuOptionCalibrate_Click() {}
+void FormMain::MenuOptionAutoCalibrate_Click() {}
+void FormMain::CommandSlow_Click() {}
+void FormMain::CommandPause_Click() {}
+void FormMain::CommandStopLoop_Click() {}
+void FormMain::OpponentShot() {}
+void FormMain::CommandReplay_Click() {}
+void FormMain::MenuOptionNumericShooting_Click() {}
+void FormMain::CommandCheatShoot_Click() {}
+void FormMain::MenuOptionBeginner_Click() {}
+void FormMain::MenuOptionIntermediate_Click() {}
+void FormMain::MenuOptionExpert_Click() {}
+void FormMain::MenuOptionPro_Click() {}
+void FormMain::MenuOptionBeginnerOpponent_Click() {}
+void FormMain::MenuOptionIntermediateOpponent_Click() {}
+void FormMain::MenuOptionExpertOpponent_Click() {}
+void FormMain::MenuOptionProOpponent_Click() {}
+void FormMain::MenuOptionTrickShooterOpponent_Click() {}
+void FormMain::MenuOptionIndividual_Click() {}
+void FormMain::MenuOptionHeadToHead_Click() {}
+
+}  // namespace dorvanta

@@ -1,0 +1,45 @@
+// The data file Dorvanta.dat in the working directory: fixed 128-byte records
+// holding the calibration factor (record 2) and, for skill level k = 1..4, the
+// high-score name (record 2k + 1) and score (record 2k + 2). Every operation
+// opens, reads or writes whole records, and closes. A file that cannot be
+// opened, read or written is reported with the system's description and ends
+// the program; damaged contents are read soundly and never outside a record.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace dorvanta {
+
+constexpr int kLevelCount = 4;
+
+struct Settings {
+    double calibrationFactor = 0;
+    std::array<std::string, kLevelCount> names;  // Beginner, Intermediate, Expert, Professional
+    std::array<std::int16_t, kLevelCount> scores{};
+};
+
+class DataFile {
+  public:
+    static constexpr const char* kFileName = "Dorvanta.dat";
+    static constexpr int kRecordLength = 128;
+    static constexpr std::int16_t kNoHolderScore = 999;
+    static constexpr const char* kNoHolderName = "Anonymous";
+
+    explicit DataFile(Platform& platform, std::string path = kFileName);
+
+    Settings ReadSettings();
+    void StoreCalibration(double factor);
+    // level 1..4; the name record first, then the score record.
+    void StoreHighScore(int level, const std::string& name, std::int16_t score);
+    void ResetHighScores();
+
+  private:
+    Platform& platform_;
+    std::string path_;
+};
+
+}  // namespace dorvanta

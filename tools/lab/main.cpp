@@ -1,0 +1,23 @@
+// dorvanta-lab: a developer tool built from the game library. It projects
+// points, flies single balls and plays scripted games, all headless.
+#include <cstdio>
+#include <string>
+
+#include "lab_commands.h"
+
+int main(int argc, char** argv) {
+    using namespace dorvanta::lab;
+    const Arguments args(argv + (argc > 1 ? 2 : argc), argv + argc);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "project") {
+        return RunProject(args);
+    }
+    if (command == "flight") {
+        return RunFlight(args);
+    }
+    if (command == "scenario") {
+        return RunScenario(args);
+    }
+    std::fprintf(stderr, "usage: dorvanta-lab project|flight|scenario ARGUMENTS...\n");
+    return 2;
+}

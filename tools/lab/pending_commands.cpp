@@ -1,0 +1,16 @@
+// SCAFFOLDING: subcommands not landed yet; each is deleted here when it lands.
+#include "lab_commands.h"
+
+namespace dorvanta::lab {
+
+int RunProject(const Arguments&) {
+    return 2;
+}
+int RunFlight(const Arguments&) {
+    return 2;
+}
+int RunScenario(const Arguments&) {
+    return 2;
+}
+
+}  // namespace dorvanta::lab
