@@ -41,6 +41,7 @@ class FormHighScores;
 class FormHelp;
 class FormAbout;
 class GameStateProbe;
+struct GameStateProbeAccess;
 struct FlightLaunch;
 struct FlightRack;
 
@@ -72,6 +73,7 @@ class FormMain : public Form {
 
   private:
     friend class GameStateProbe;
+    friend struct GameStateProbeAccess;
 
     // --- core/: controls, start-up and reset (form_main.cpp) ---
     void DeclareControls();
