@@ -1,0 +1,13 @@
+// The pause after a made cup: the window keeps responding while the scene
+// shows the ball in the cup. Elapsed time comes from the monotonic clock, so
+// the pause ends on time also when the time of day passes midnight.
+#pragma once
+
+namespace dorvanta {
+
+class Platform;
+
+// Yields until more than `seconds` have elapsed.
+void WaitSeconds(Platform& platform, double seconds);
+
+}  // namespace dorvanta
