@@ -3,8 +3,15 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <tuple>
+
+#include "flight/form_calibrate.h"
+#include "records/form_about.h"
+#include "records/form_help.h"
+#include "records/form_high_scores.h"
+#include "view/form_colors.h"
 
 namespace dorvanta {
 
@@ -220,6 +227,34 @@ std::string& GameStateProbe::NameMember(const std::string& name) const {
 
 std::string GameStateProbe::GetString(const std::string& name) const {
     return NameMember(name);
+}
+
+namespace {
+
+template <class F>
+Form* IfLoaded(const std::unique_ptr<F>& slot) {
+    return slot && slot->Loaded() && !slot->Unloaded() ? slot.get() : nullptr;
+}
+
+}  // namespace
+
+Form* GameStateProbe::SecondaryForm(const std::string& name) const {
+    if (name == "FormColors") {
+        return IfLoaded(main_.formColors_);
+    }
+    if (name == "FormCalibrate") {
+        return IfLoaded(main_.formCalibrate_);
+    }
+    if (name == "FormHighScores") {
+        return IfLoaded(main_.formHighScores_);
+    }
+    if (name == "FormHelp") {
+        return IfLoaded(main_.formHelp_);
+    }
+    if (name == "FormAbout") {
+        return IfLoaded(main_.formAbout_);
+    }
+    return nullptr;
 }
 
 void GameStateProbe::SetString(const std::string& name, const std::string& value) {

@@ -37,6 +37,10 @@ class GameStateProbe {
     }
 
     FormMain& Main() { return main_; }
+    // A secondary window ("FormCalibrate", "FormHighScores", ...) while it is
+    // loaded; nullptr before its first use, after it was unloaded, or for an
+    // unknown name.
+    Form* SecondaryForm(const std::string& name) const;
 
   private:
     std::string& NameMember(const std::string& name) const;
