@@ -11,21 +11,6 @@
 
 namespace dorvanta {
 
-// --- records ---
-DataFile::DataFile(Platform& platform, std::string path) : platform_(platform), path_(path) {}
-Settings DataFile::ReadSettings() {
-    return {};
-}
-FormHighScores::FormHighScores(Platform& platform, FormMain& main)
-    : Form(platform, "FormHighScores", "High Scores", 6000, 4000), main_(main) {}
-FormHelp::FormHelp(Platform& platform, FormMain& main)
-    : Form(platform, "FormHelp", "Help", 6000, 4000), main_(main) {}
-FormAbout::FormAbout(Platform& platform, FormMain& main)
-    : Form(platform, "FormAbout", "About", 6000, 4000), main_(main) {}
-void FormMain::MenuOptionViewHighScores_Click() {}
-void FormMain::MenuOptionHelp_Click() {}
-void FormMain::MenuOptionAbout3DDV_Click() {}
-
 // --- view ---
 FormColors::FormColors(Platform& platform, FormMain& main)
     : Form(platform, "FormColors", "Options", 5895, 5670), main_(main) {}

@@ -1,3 +1,6 @@
+// The about window: the product's name, version and web address beside a
+// small drawn icon. It reads no game state; OK unloads it, so the next About
+// builds a fresh one.
 #pragma once
 
 #include "platform/form.h"
@@ -8,10 +11,17 @@ class FormMain;
 
 class FormAbout : public Form {
   public:
+    // The main window is not used: every secondary window is built the same way.
     FormAbout(Platform& platform, FormMain& main);
 
+  protected:
+    void Form_Load() override;
+
   private:
-    FormMain& main_;
+    void DrawIcon();
+    void cmdOK_Click();
+
+    Picture* picIcon_ = nullptr;
 };
 
 }  // namespace dorvanta

@@ -1,0 +1,319 @@
+// The data file as fixed 128-byte records through C stdio, which reports the
+// system's errno on every failure. Names are UTF-8 in memory and one Latin-1
+// byte per character on disk; what does not fit Latin-1 is stored as '?'.
+// Damaged contents never make a read leave its record: a length field is
+// clamped to what a record can hold, and a value that the end of the file cuts
+// reads as zero or as the empty string.
+#include "records/data_file.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace dorvanta {
+
+namespace {
+
+using Record = std::array<unsigned char, DataFile::kRecordLength>;
+
+constexpr int kCalibrationRecord = 2;
+constexpr int kDoubleBytes = 8;
+constexpr int kInt16Bytes = 2;
+constexpr int kLengthBytes = 2;
+constexpr int kMaxNameBytes = DataFile::kRecordLength - kLengthBytes;
+constexpr char kUnstorable = '?';
+
+int NameRecord(int level) {
+    return 2 * level + 1;
+}
+
+int ScoreRecord(int level) {
+    return 2 * level + 2;
+}
+
+// --- Little-endian values at the start of a record ---
+
+void PutUnsigned(Record& record, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        record[i] = static_cast<unsigned char>(value >> (8 * i));
+    }
+}
+
+std::uint64_t GetUnsigned(const Record& record, int offset, int bytes) {
+    std::uint64_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = (value << 8) | record[offset + i];
+    }
+    return value;
+}
+
+Record DoubleRecord(double value) {
+    Record record{};
+    PutUnsigned(record, std::bit_cast<std::uint64_t>(value), kDoubleBytes);
+    return record;
+}
+
+Record Int16Record(std::int16_t value) {
+    Record record{};
+    PutUnsigned(record, static_cast<std::uint16_t>(value), kInt16Bytes);
+    return record;
+}
+
+// --- Text: UTF-8 in memory, Latin-1 on disk ---
+
+// Length of the UTF-8 sequence that starts with `lead`, or 0 for a byte that
+// cannot start one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((lead & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((lead & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 0;
+}
+
+// The code point of a well-formed sequence, or nothing for a broken one.
+bool DecodeSequence(const std::string& text, std::size_t at, std::size_t length,
+                    std::uint32_t& codePoint) {
+    if (length == 0 || at + length > text.size()) {
+        return false;
+    }
+    constexpr unsigned char kLeadMasks[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    codePoint = static_cast<unsigned char>(text[at]) & kLeadMasks[length];
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) {
+            return false;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    return true;
+}
+
+// One byte per character, cut to what a record holds.
+std::string ToLatin1(const std::string& utf8) {
+    std::string latin1;
+    std::size_t at = 0;
+    while (at < utf8.size() && latin1.size() < kMaxNameBytes) {
+        std::size_t length = SequenceLength(static_cast<unsigned char>(utf8[at]));
+        std::uint32_t codePoint = 0;
+        if (!DecodeSequence(utf8, at, length, codePoint)) {
+            length = 1;  // a stray byte stands for one unknown character
+            codePoint = kUnstorable;
+        }
+        latin1.push_back(codePoint <= 0xFF ? static_cast<char>(codePoint) : kUnstorable);
+        at += length;
+    }
+    return latin1;
+}
+
+std::string FromLatin1(const unsigned char* bytes, std::size_t count) {
+    std::string utf8;
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned char byte = bytes[i];
+        if (byte < 0x80) {
+            utf8.push_back(static_cast<char>(byte));
+        } else {
+            utf8.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+            utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
+    }
+    return utf8;
+}
+
+Record StringRecord(const std::string& text) {
+    const std::string latin1 = ToLatin1(text);
+    Record record{};
+    PutUnsigned(record, latin1.size(), kLengthBytes);
+    std::memcpy(record.data() + kLengthBytes, latin1.data(), latin1.size());
+    return record;
+}
+
+// --- Decoding a record of which only `present` bytes lie inside the file ---
+
+double DecodeDouble(const Record& record, std::size_t present) {
+    if (present < kDoubleBytes) {
+        return 0;
+    }
+    return std::bit_cast<double>(GetUnsigned(record, 0, kDoubleBytes));
+}
+
+std::int16_t DecodeInt16(const Record& record, std::size_t present) {
+    if (present < kInt16Bytes) {
+        return 0;
+    }
+    return static_cast<std::int16_t>(GetUnsigned(record, 0, kInt16Bytes));
+}
+
+std::string DecodeString(const Record& record, std::size_t present) {
+    if (present < kLengthBytes) {
+        return {};
+    }
+    // A negative length reads as empty, one past the record as the whole record.
+    const auto stored = static_cast<std::int16_t>(GetUnsigned(record, 0, kLengthBytes));
+    const std::size_t length = stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
+    if (present < kLengthBytes + length) {
+        return {};
+    }
+    return FromLatin1(record.data() + kLengthBytes, length);
+}
+
+// The file, open for the length of one operation. Every failure of the system
+// is a fault that ends the program with the system's description.
+class RecordFile {
+  public:
+    RecordFile(Platform& platform, const std::string& path)
+        : platform_(platform), path_(path), file_(std::fopen(path.c_str(), "r+b")) {
+        if (file_ == nullptr && errno == ENOENT) {
+            file_ = std::fopen(path.c_str(), "w+b");
+        }
+        if (file_ == nullptr) {
+            Fault();
+        }
+    }
+
+    ~RecordFile() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+        }
+    }
+
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Record n into `record`; returns how many of its bytes the file holds,
+    // the rest are zero.
+    std::size_t Read(int n, Record& record) {
+        record.fill(0);
+        Seek(Offset(n));
+        const std::size_t present = std::fread(record.data(), 1, record.size(), file_);
+        if (std::ferror(file_)) {
+            Fault();
+        }
+        return present;
+    }
+
+    // Whole records skipped over by a write beyond the end become zero bytes.
+    void Write(int n, const Record& record) {
+        const long offset = Offset(n);
+        const long size = Size();
+        if (size < offset) {
+            const Record zeros{};
+            Seek(size);
+            for (long left = offset - size; left > 0; left -= kRecordLength) {
+                Put(zeros.data(), static_cast<std::size_t>(std::min<long>(left, kRecordLength)));
+            }
+        }
+        Seek(offset);
+        Put(record.data(), record.size());
+    }
+
+    // Closing flushes the writes; a failure there is a failed write.
+    void Close() {
+        std::FILE* file = std::exchange(file_, nullptr);
+        if (std::fclose(file) != 0) {
+            Fault();
+        }
+    }
+
+  private:
+    static constexpr long kRecordLength = DataFile::kRecordLength;
+
+    static long Offset(int n) { return (n - 1) * kRecordLength; }
+
+    long Size() {
+        if (std::fseek(file_, 0, SEEK_END) != 0) {
+            Fault();
+        }
+        const long size = std::ftell(file_);
+        if (size < 0) {
+            Fault();
+        }
+        return size;
+    }
+
+    void Seek(long offset) {
+        if (std::fseek(file_, offset, SEEK_SET) != 0) {
+            Fault();
+        }
+    }
+
+    void Put(const unsigned char* bytes, std::size_t count) {
+        if (std::fwrite(bytes, 1, count, file_) != count) {
+            Fault();
+        }
+    }
+
+    [[noreturn]] void Fault() {
+        const std::string description = path_ + ": " + std::strerror(errno);
+        ReportFaultAndEnd(platform_, description);
+    }
+
+    Platform& platform_;
+    std::string path_;
+    std::FILE* file_;
+};
+
+void CheckLevel(int level) {
+    if (level < 1 || level > kLevelCount) {
+        throw std::out_of_range("skill level " + std::to_string(level));
+    }
+}
+
+}  // namespace
+
+DataFile::DataFile(Platform& platform, std::string path)
+    : platform_(platform), path_(std::move(path)) {}
+
+Settings DataFile::ReadSettings() {
+    RecordFile file(platform_, path_);
+    Settings settings;
+    Record record;
+    std::size_t present = file.Read(kCalibrationRecord, record);
+    settings.calibrationFactor = DecodeDouble(record, present);
+    for (int level = 1; level <= kLevelCount; ++level) {
+        present = file.Read(NameRecord(level), record);
+        settings.names[level - 1] = DecodeString(record, present);
+        present = file.Read(ScoreRecord(level), record);
+        settings.scores[level - 1] = DecodeInt16(record, present);
+    }
+    file.Close();
+    return settings;
+}
+
+void DataFile::StoreCalibration(double factor) {
+    RecordFile file(platform_, path_);
+    file.Write(kCalibrationRecord, DoubleRecord(factor));
+    file.Close();
+}
+
+void DataFile::StoreHighScore(int level, const std::string& name, std::int16_t score) {
+    CheckLevel(level);
+    RecordFile file(platform_, path_);
+    file.Write(NameRecord(level), StringRecord(name));
+    file.Write(ScoreRecord(level), Int16Record(score));
+    file.Close();
+}
+
+void DataFile::ResetHighScores() {
+    RecordFile file(platform_, path_);
+    for (int level = 1; level <= kLevelCount; ++level) {
+        file.Write(NameRecord(level), StringRecord(kNoHolderName));
+        file.Write(ScoreRecord(level), Int16Record(kNoHolderScore));
+    }
+    file.Close();
+}
+
+}  // namespace dorvanta

@@ -1,0 +1,50 @@
+// A fresh, empty working directory for every test that reads or writes the data
+// file (every test that loads the main window does), so that no test sees
+// another's file and nothing is left in the source tree.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace dorvanta {
+
+class InTempDir : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "dorvanta-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        std::filesystem::current_path(dir_);
+    }
+
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(dir_);
+    }
+
+    using Bytes = std::vector<unsigned char>;
+
+    static Bytes ReadBytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    static void WriteBytes(const std::string& path, const Bytes& bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    }
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path dir_;
+};
+
+}  // namespace dorvanta
