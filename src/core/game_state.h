@@ -103,9 +103,25 @@ class FormMain : public Form {
     void HScrollHand_Change();
     void TextHandX_KeyPress(char& key);
     void TextHandX_Change();
+    void RunGauge(std::int16_t phase, double& value, TextBox& text, const double& delay);
 
     // --- flight/: ball flight, player turn, game speed ---
     void PlayerShot();
+    // The game's flights: the ball's members, the physics members, a redraw
+    // and paced yields at every step. The near-rack flight keeps its in-cup
+    // flag in `inCup` (the computer's local flag); both return the steps run.
+    std::int64_t FlyBallAtFarRack(const FlightLaunch& launch);
+    std::int64_t FlyBallAtNearRack(const FlightLaunch& launch, Flag& inCup);
+    std::int64_t FlyBallAt(const FlightLaunch& launch, const FlightRack& rack, bool towardNearRack,
+                           Flag& inCup);
+    void StartPlayerTurn();
+    void ScoreMadePlayerShot();
+    void ReFormRack();
+    void CelebrateWin();
+    void RecordHighScore();
+    void HandOverAfterPlayerShot();
+    void ShowShootingPercentage();
+    void SwapParkedRack(bool park);
     void MenuOptionCalibrate_Click();
     void MenuOptionAutoCalibrate_Click();
     void CommandSlow_Click();

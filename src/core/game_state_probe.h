@@ -29,6 +29,8 @@ class GameStateProbe {
     void ResetGame() { main_.ResetGame(); }
     void DrawMeters() { main_.DrawMeters(); }
     void PlayerShot() { main_.PlayerShot(); }
+    void LayOutRacks() { main_.LayOutRacks(); }
+    void CommandShoot_MouseDown(int mouseButton) { main_.CommandShoot_MouseDown(mouseButton); }
     void OpponentShot() { main_.OpponentShot(); }
     void ProjectPoint(double x, double y, double z, double length, double& screenX, double& screenY,
                       double& screenLength, double& flatness) {

@@ -52,7 +52,7 @@ struct FlightBall {
     double& z;
     Flag& inCup;
     Flag& stopFlight;
-    const Flag& paused;
+    Flag& paused;
     std::int16_t& nearestCup;
 };
 

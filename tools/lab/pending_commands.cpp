@@ -6,9 +6,6 @@ namespace dorvanta::lab {
 int RunProject(const Arguments&) {
     return 2;
 }
-int RunFlight(const Arguments&) {
-    return 2;
-}
 int RunScenario(const Arguments&) {
     return 2;
 }
