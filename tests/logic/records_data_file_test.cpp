@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -232,6 +233,22 @@ TEST_F(DataFileTest, ALevelOutsideOneToFourIsRefusedWithoutTouchingTheFile) {
     EXPECT_THROW(DataFile(platform_).StoreHighScore(0, "x", 1), std::out_of_range);
     EXPECT_THROW(DataFile(platform_).StoreHighScore(5, "x", 1), std::out_of_range);
     EXPECT_FALSE(std::filesystem::exists(kFile));
+}
+
+// --- The file a new player starts with ---
+
+TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
+    const std::string script =
+        std::string(DORVANTA_SCENARIOS) + "/../../scripts/prepared_data_file.sh";
+    ASSERT_EQ(std::system(("bash '" + script + "' " + kFile).c_str()), 0);
+    EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
+    EXPECT_EQ(Slice(ReadBytes(kFile), 1, kRecord), Bytes(kRecord, 0));
+    const Settings settings = DataFile(platform_).ReadSettings();
+    EXPECT_EQ(settings.calibrationFactor, 20000.0);
+    for (int level = 0; level < kLevelCount; ++level) {
+        EXPECT_EQ(settings.names[level], "Anonymous") << level;
+        EXPECT_EQ(settings.scores[level], 999) << level;
+    }
 }
 
 // --- A file the system refuses ---

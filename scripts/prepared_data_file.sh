@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Writes the data file a new player starts with: no real high-score holders
+# ("Anonymous" with 999 shots at each of the four levels) and a game-speed
+# calibration. Usage: prepared_data_file.sh PATH
+set -euo pipefail
+
+readonly RECORD_BYTES=128
+# Yields per unit of delay. A first guess for a present-day machine; the
+# Options menu calibrates it to the machine in play.
+readonly CALIBRATION_FACTOR_LE='\x00\x00\x00\x00\x00\x88\xd3\x40'  # 20000.0, IEEE 754 double
+readonly NO_HOLDER_NAME='\x09\x00Anonymous'                        # length 9, then the text
+readonly NO_HOLDER_SCORE_LE='\xe7\x03'                             # 999, 16-bit integer
+
+# One record: the value's bytes, then zero padding to the record length.
+record() {
+    local value=$1
+    printf "$value"
+    head -c $((RECORD_BYTES - $(printf "$value" | wc -c))) /dev/zero
+}
+
+{
+    record ''                           # record 1 is never used
+    record "$CALIBRATION_FACTOR_LE"
+    for _level in 1 2 3 4; do
+        record "$NO_HOLDER_NAME"
+        record "$NO_HOLDER_SCORE_LE"
+    done
+} >"$1"
