@@ -6,8 +6,5 @@ namespace dorvanta::lab {
 int RunProject(const Arguments&) {
     return 2;
 }
-int RunScenario(const Arguments&) {
-    return 2;
-}
 
 }  // namespace dorvanta::lab

@@ -1,0 +1,287 @@
+// Scenario scripts: plain-text lists of user actions, one per line, that the
+// lab plays against a headless game. This file reads a script into steps and
+// checks its form only; whether a named control or member exists is known
+// only once a game runs. Kept in the header so that tests can read scripts
+// without linking the lab.
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/platform.h"
+
+namespace dorvanta::lab {
+
+enum class Verb {
+    Press,
+    Click,
+    Menu,
+    Type,
+    Scroll,
+    Answer,
+    Input,
+    After,
+    Random,
+    Set,
+    Expect,
+    Print
+};
+
+struct ScriptStep {
+    int line = 0;
+    Verb verb = Verb::Press;
+    std::string target;  // control, menu item or member name
+    std::string text;    // typed keys, input text, value to set or expect
+    int mouseButton = kLeftButton;
+    std::int16_t scrollValue = 0;
+    BoxAnswer answer = BoxAnswer::Ok;
+    std::vector<float> randoms;
+    std::int64_t yields = 0;                  // `after`: how many yields from now
+    std::shared_ptr<const ScriptStep> later;  // `after`: the step to run then
+};
+
+// A line the runner cannot understand; line is 1-based.
+class ScriptError : public std::runtime_error {
+  public:
+    ScriptError(int line, const std::string& message)
+        : std::runtime_error("line " + std::to_string(line) + ": " + message), line_(line) {}
+    int Line() const { return line_; }
+
+  private:
+    int line_;
+};
+
+namespace script_detail {
+
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+inline std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Splits off the first word; `rest` keeps what follows, trimmed.
+inline std::string_view NextWord(std::string_view& rest) {
+    rest = Trim(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !IsBlank(rest[end])) {
+        ++end;
+    }
+    const std::string_view word = rest.substr(0, end);
+    rest = Trim(rest.substr(end));
+    return word;
+}
+
+// A value is the rest of the line; "quotes" keep blanks at its ends.
+inline std::string Unquoted(int line, std::string_view value) {
+    if (value.empty() || value.front() != '"') {
+        return std::string(value);
+    }
+    if (value.size() < 2 || value.back() != '"') {
+        throw ScriptError(line, "unterminated quote");
+    }
+    return std::string(value.substr(1, value.size() - 2));
+}
+
+// Typed keys: "\b" stands for Backspace.
+inline std::string Keys(int line, std::string_view value) {
+    const std::string text = Unquoted(line, value);
+    std::string keys;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'b') {
+            keys += kBackspace;
+            ++i;
+        } else {
+            keys += text[i];
+        }
+    }
+    return keys;
+}
+
+template <class T>
+std::optional<T> Number(std::string_view word) {
+    T value{};
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+inline std::string Required(int line, std::string_view word, const char* what) {
+    if (word.empty()) {
+        throw ScriptError(line, std::string("missing ") + what);
+    }
+    return std::string(word);
+}
+
+inline void NothingMore(int line, std::string_view rest) {
+    if (!rest.empty()) {
+        throw ScriptError(line, "unexpected \"" + std::string(rest) + "\"");
+    }
+}
+
+inline BoxAnswer AnswerWord(int line, std::string_view word) {
+    if (word == "OK") {
+        return BoxAnswer::Ok;
+    }
+    if (word == "Cancel") {
+        return BoxAnswer::Cancel;
+    }
+    if (word == "Yes") {
+        return BoxAnswer::Yes;
+    }
+    if (word == "No") {
+        return BoxAnswer::No;
+    }
+    throw ScriptError(line,
+                      "answer must be OK, Cancel, Yes or No, not \"" + std::string(word) + "\"");
+}
+
+inline std::vector<float> Randoms(int line, std::string_view rest) {
+    std::vector<float> values;
+    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+        const auto value = Number<float>(word);
+        if (!value || *value < 0 || *value >= 1) {
+            throw ScriptError(line,
+                              "a random number lies in [0, 1), not \"" + std::string(word) + "\"");
+        }
+        values.push_back(*value);
+    }
+    if (values.empty()) {
+        throw ScriptError(line, "missing random numbers");
+    }
+    return values;
+}
+
+inline std::int16_t ScrollValue(int line, std::string_view word) {
+    const auto value = Number<std::int16_t>(word);
+    if (!value) {
+        throw ScriptError(line,
+                          "scroll value must be a whole number, not \"" + std::string(word) + "\"");
+    }
+    return *value;
+}
+
+inline int MouseButton(int line, std::string_view rest) {
+    if (rest.empty()) {
+        return kLeftButton;
+    }
+    if (rest == "right") {
+        return kRightButton;
+    }
+    throw ScriptError(line, "press takes an optional \"right\", not \"" + std::string(rest) + "\"");
+}
+
+ScriptStep ParseStep(int line, std::string_view text);
+
+// "after N yields: ACTION".
+inline ScriptStep ParseAfter(int line, std::string_view rest) {
+    ScriptStep step;
+    step.line = line;
+    step.verb = Verb::After;
+    const auto count = Number<std::int64_t>(NextWord(rest));
+    const std::string_view unit = NextWord(rest);
+    if (!count || (unit != "yields:" && unit != "yield:")) {
+        throw ScriptError(line, "expected \"after N yields: ACTION\"");
+    }
+    if (*count < 1) {
+        throw ScriptError(line, "after needs a yield count of at least 1");
+    }
+    step.yields = *count;
+    step.later = std::make_shared<const ScriptStep>(ParseStep(line, rest));
+    return step;
+}
+
+inline Verb VerbOf(int line, std::string_view word) {
+    static constexpr std::pair<std::string_view, Verb> kVerbs[] = {
+        {"press", Verb::Press}, {"click", Verb::Click},   {"menu", Verb::Menu},
+        {"type", Verb::Type},   {"scroll", Verb::Scroll}, {"answer", Verb::Answer},
+        {"input", Verb::Input}, {"after", Verb::After},   {"random", Verb::Random},
+        {"set", Verb::Set},     {"expect", Verb::Expect}, {"print", Verb::Print}};
+    for (const auto& [name, verb] : kVerbs) {
+        if (word == name) {
+            return verb;
+        }
+    }
+    throw ScriptError(line, "unknown action \"" + std::string(word) + "\"");
+}
+
+// One action; `text` holds no comment and is not blank.
+inline ScriptStep ParseStep(int line, std::string_view text) {
+    std::string_view rest = text;
+    const Verb verb = VerbOf(line, NextWord(rest));
+    if (verb == Verb::After) {
+        return ParseAfter(line, rest);
+    }
+    ScriptStep step;
+    step.line = line;
+    step.verb = verb;
+    switch (verb) {
+        case Verb::Answer:
+            step.answer = AnswerWord(line, NextWord(rest));
+            break;
+        case Verb::Input:
+            Required(line, rest, "text (or cancel)");
+            step.text = rest == "cancel" ? "" : Unquoted(line, rest);
+            return step;
+        case Verb::Random:
+            step.randoms = Randoms(line, rest);
+            return step;
+        default:
+            step.target = Required(line, NextWord(rest), "name");
+            break;
+    }
+    switch (verb) {
+        case Verb::Press:
+            step.mouseButton = MouseButton(line, rest);
+            return step;
+        case Verb::Type:
+            step.text = Keys(line, rest);
+            return step;
+        case Verb::Scroll:
+            step.scrollValue = ScrollValue(line, NextWord(rest));
+            break;
+        case Verb::Set:
+        case Verb::Expect:
+            Required(line, rest, "value");
+            step.text = Unquoted(line, rest);
+            return step;
+        default:
+            break;
+    }
+    NothingMore(line, rest);
+    return step;
+}
+
+}  // namespace script_detail
+
+// Every action of the script in order; comments (#) and blank lines are skipped.
+inline std::vector<ScriptStep> ParseScript(std::istream& in) {
+    std::vector<ScriptStep> steps;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        const std::string_view action = script_detail::Trim(text);
+        if (!action.empty() && action.front() != '#') {
+            steps.push_back(script_detail::ParseStep(line, action));
+        }
+    }
+    return steps;
+}
+
+}  // namespace dorvanta::lab
