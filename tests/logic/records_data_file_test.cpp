@@ -238,8 +238,10 @@ TEST_F(DataFileTest, ALevelOutsideOneToFourIsRefusedWithoutTouchingTheFile) {
 // --- The file a new player starts with ---
 
 TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
-    const std::string script =
-        std::string(DORVANTA_SCENARIOS) + "/../../scripts/prepared_data_file.sh";
+    // The scenarios folder sits in tests/ of the checkout; it may not exist yet.
+    const std::filesystem::path checkout =
+        std::filesystem::path(DORVANTA_SCENARIOS).parent_path().parent_path();
+    const std::string script = (checkout / "scripts" / "prepared_data_file.sh").string();
     ASSERT_EQ(std::system(("bash '" + script + "' " + kFile).c_str()), 0);
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
     EXPECT_EQ(Slice(ReadBytes(kFile), 1, kRecord), Bytes(kRecord, 0));
