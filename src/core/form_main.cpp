@@ -197,6 +197,8 @@ void FormMain::ResetGame() {
     // Phase 0 also ends any gauge loop further down the call stack.
     GameRestarted = kTrue;
     ShotPhase = 0;
+    // Phase 0 is the player's shot, whatever the button read before.
+    CommandShoot->SetCaption("Shoot");
 
     HandX = 0;
     HandY = 30;

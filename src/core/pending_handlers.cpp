@@ -26,18 +26,6 @@ void FormMain::HScrollZoom_Change() {}
 void FormMain::HScrollRotate_Change() {}
 void FormMain::MenuOptionColors_Click() {}
 
-// --- core: shot controls ---
-void FormMain::CommandShoot_MouseDown(int) {}
-void FormMain::DrawMeters() {}
-void FormMain::HScrollHand_Change() {}
-void FormMain::TextHandX_KeyPress(char&) {}
-void FormMain::TextHandX_Change() {}
-void FormMain::GetPower() {}
-void FormMain::GetAngle() {}
-void FormMain::GetAzimuth() {}
-
-// --- flight ---
-void FormMain::PlayerShot() {}
 
 // --- opponent, levels, speed controls, replay ---
 FormCalibrate::FormCalibrate(Platform& platform, FormMain& main)

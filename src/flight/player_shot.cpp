@@ -1,0 +1,206 @@
+// The player's turn, from the throw to the hand-over: the replay snapshot and
+// the shot count, the flight at the far rack, then the score, the re-formed
+// rack, the win with its high score, and the button handed to whoever shoots
+// next.
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "core/game_state.h"
+#include "core/number_text.h"
+#include "core/product.h"
+#include "flight/fly_ball.h"
+#include "flight/wait.h"
+#include "records/data_file.h"
+
+namespace dorvanta {
+
+namespace {
+
+constexpr double kMadeCupPauseSeconds = 3;
+constexpr std::int16_t kOpponentToShoot = 5;
+constexpr std::int16_t kReady = 0;
+// The rack is re-formed into a smaller triangle at these counts.
+constexpr std::int16_t kThreeRowRack = 6;
+constexpr std::int16_t kTwoRowRack = 3;
+
+}  // namespace
+
+void FormMain::PlayerShot() {
+    StartPlayerTurn();
+    // Flight at the far rack from the hand.
+    const FlightLaunch launch = LaunchFromShot(Power, Angle, Azimuth, HandX, HandY, HandZ);
+    GameRestarted = kFalse;
+    const bool replay = Replaying != kFalse;
+    FlyBallAtFarRack(launch);
+    // A replay that End Turn stopped has put the rack back already, and a game
+    // reset during the flight leaves nothing to score.
+    const bool stoppedReplay = replay && Replaying == kFalse;
+    if (BallInCup != kFalse && !stoppedReplay && GameRestarted == kFalse) {
+        ScoreMadePlayerShot();
+    }
+    HandOverAfterPlayerShot();
+}
+
+// The button is off for the whole shot. A replay parks the rack and flies the
+// last shot from the snapshot; a new shot takes the snapshot and is counted.
+void FormMain::StartPlayerTurn() {
+    CommandShoot->SetCaption("Ball in motion");
+    CommandShoot->SetEnabled(false);
+    if (Replaying != kFalse) {
+        SwapParkedRack(true);
+        Power = LastPower;
+        Angle = LastAngle;
+        Azimuth = LastAzimuth;
+        HandX = LastHandX;
+        HandY = LastHandY;
+        HandZ = LastHandZ;
+        return;
+    }
+    PreShotCupStanding = CupStanding;
+    PreShotCupX = CupX;
+    PreShotCupZ = CupZ;
+    PreShotRackZ = RackZ;
+    PreShotRackHomeZ = RackHomeZ;
+    PreShotRackBaseY = RackBaseY;
+    LastPower = Power;
+    LastAngle = Angle;
+    LastAzimuth = Azimuth;
+    LastHandX = HandX;
+    LastHandY = HandY;
+    LastHandZ = HandZ;
+    // The count is 16 bits: a game that long stops counting rather than wrap.
+    if (ShotsTaken < std::numeric_limits<std::int16_t>::max()) {
+        ++ShotsTaken;
+    }
+    TextShotsTaken->SetText(std::to_string(ShotsTaken));
+}
+
+// park: the current rack is parked and the snapshot loaded; otherwise the
+// parked rack is put back.
+void FormMain::SwapParkedRack(bool park) {
+    if (park) {
+        ParkedCupStanding = CupStanding;
+        ParkedCupX = CupX;
+        ParkedCupZ = CupZ;
+        ParkedRackZ = RackZ;
+        ParkedRackHomeZ = RackHomeZ;
+        ParkedRackBaseY = RackBaseY;
+        CupStanding = PreShotCupStanding;
+        CupX = PreShotCupX;
+        CupZ = PreShotCupZ;
+        RackZ = PreShotRackZ;
+        RackHomeZ = PreShotRackHomeZ;
+        RackBaseY = PreShotRackBaseY;
+        return;
+    }
+    CupStanding = ParkedCupStanding;
+    CupX = ParkedCupX;
+    CupZ = ParkedCupZ;
+    RackZ = ParkedRackZ;
+    RackHomeZ = ParkedRackHomeZ;
+    RackBaseY = ParkedRackBaseY;
+}
+
+void FormMain::ScoreMadePlayerShot() {
+    // Counts, unless this only shows the last shot again.
+    if (Replaying == kFalse) {
+        --CupsLeft;
+        TextShotsMade->SetText(std::to_string(kCupCount - CupsLeft));
+        ShowShootingPercentage();
+    }
+    CupStanding[NearestCup] = kFalse;
+    // Ball to the next thrower's hand.
+    if (HeadToHead != kFalse) {
+        BallX = OpponentHandX;
+        BallY = OpponentHandY;
+        BallZ = OpponentHandZ;
+    } else {
+        BallX = HandX;
+        BallY = HandY;
+        BallZ = HandZ;
+    }
+    ReFormRack();
+    if (CupsLeft != 0 || Replaying != kFalse) {
+        WaitSeconds(platform(), kMadeCupPauseSeconds);
+    } else {
+        CelebrateWin();
+    }
+    DrawScene();
+}
+
+// Six left: the front three rows, moved back a row so the back row stays put.
+// Three left: the back two rows' middle triangle at the home position.
+void FormMain::ReFormRack() {
+    if (CupsLeft == kThreeRowRack) {
+        for (int i = 1; i <= kCupCount; ++i) {
+            CupStanding[i] = i <= kThreeRowRack ? kTrue : kFalse;
+        }
+        RackZ = RackZ + std::sqrt(3.0) * CupRadius;
+    } else if (CupsLeft == kTwoRowRack) {
+        for (int i = 1; i <= kCupCount; ++i) {
+            CupStanding[i] = (i == 5 || i == 8 || i == 9) ? kTrue : kFalse;
+        }
+        RackZ = RackHomeZ;
+    }
+}
+
+void FormMain::CelebrateWin() {
+    RecordHighScore();
+    if (platform().MessageBox("You just won.  Do you want to play again?", BoxButtons::YesNo,
+                              kProductName) == BoxAnswer::Yes) {
+        ResetGame();
+        DrawScene();
+    }
+}
+
+// A high score is fewer shots than the level's record, in a game without
+// numeric shots. The skill factor selects the level only by exact value.
+void FormMain::RecordHighScore() {
+    struct Slot {
+        double skillFactor;
+        std::string* name;
+        std::int16_t* score;
+    };
+    const Slot slots[] = {{1.0, &NameBeginner, &HighScoreBeginner},
+                          {0.5, &NameIntermediate, &HighScoreIntermediate},
+                          {0.2, &NameExpert, &HighScoreExpert},
+                          {0.1, &NamePro, &HighScorePro}};
+    for (int level = 1; level <= 4; ++level) {
+        const Slot& slot = slots[level - 1];
+        if (SkillFactor != slot.skillFactor || ShotsTaken >= *slot.score ||
+            NumericShotUsed != kFalse) {
+            continue;
+        }
+        *slot.score = ShotsTaken;
+        *slot.name = platform().InputBox(
+            "Congratulations.  You earned a new high score.  Please enter your name", "High Score");
+        DataFile(platform()).StoreHighScore(level, *slot.name, *slot.score);
+    }
+}
+
+void FormMain::HandOverAfterPlayerShot() {
+    if (HeadToHead != kFalse) {
+        CommandShoot->SetCaption("Opponent's Shot");
+        ShotPhase = kOpponentToShoot;
+    } else {
+        CommandShoot->SetCaption("Shoot");
+        ShotPhase = kReady;
+    }
+    if (Replaying != kFalse) {
+        Replaying = kFalse;
+        SwapParkedRack(false);
+    }
+    if (GameRestarted == kFalse) {
+        ShowShootingPercentage();
+    }
+    CommandShoot->SetEnabled(true);
+}
+
+// Before the first shot of a game there is no percentage yet: it reads 0.
+void FormMain::ShowShootingPercentage() {
+    const double made = kCupCount - CupsLeft;
+    TextShootingPercentage->SetText(NumberText(ShotsTaken == 0 ? 0.0 : made / ShotsTaken * 100));
+}
+
+}  // namespace dorvanta
