@@ -58,6 +58,8 @@ TEST(ScenarioScript, ReadsEachActionWithItsLineNumber) {
     EXPECT_EQ(steps[7].target, "NameBeginner");
     EXPECT_EQ(steps[7].text, "Ann Lee");
     EXPECT_EQ(steps[8].text, "Opponent's Shot");
+    EXPECT_FALSE(steps[8].quoted);
+    EXPECT_TRUE(steps[7].quoted);
     EXPECT_EQ(steps[9].verb, Verb::Print);
     EXPECT_EQ(steps[9].target, "CupStanding(7)");
     EXPECT_EQ(steps[9].line, 12);
@@ -183,6 +185,7 @@ TEST(ScenarioRunner, ChecksStateAndReportsTheFirstFailedExpectation) {
         "expect TextPower.Text 1100.0000000001\n"
         "expect CommandShoot.Caption Shoot\n"
         "expect MenuOptionBeginner.Checked true\n"
+        "expect TextShotsTaken.Text \"0\"\n"
         "print CommandShoot.Caption\n");
     EXPECT_EQ(passed.exitCode, 0) << passed.report;
     EXPECT_EQ(passed.report, "CommandShoot.Caption = Shoot\n");
@@ -193,6 +196,10 @@ TEST(ScenarioRunner, ChecksStateAndReportsTheFirstFailedExpectation) {
         "expect CupsLeft 3\n");
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.report, "line 2: expected TextPower.Text = 1100.01, got 1100\n");
+
+    const LabRun quotedIsText = RunScript("expect TextPower.Text \"1100.0\"\n");
+    EXPECT_EQ(quotedIsText.exitCode, 1);
+    EXPECT_EQ(quotedIsText.report, "line 1: expected TextPower.Text = 1100.0, got 1100\n");
 }
 
 TEST(ScenarioRunner, FailsWhenTheScriptAndTheGameDisagreeAboutBoxesAndYields) {

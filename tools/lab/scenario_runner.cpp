@@ -37,7 +37,11 @@ std::vector<std::string> Split(const std::string& name) {
     return parts;
 }
 
-bool SameValue(const std::string& expected, const std::string& actual) {
+// Numbers compare by value unless the script quoted the expected text.
+bool SameValue(const std::string& expected, bool quoted, const std::string& actual) {
+    if (quoted) {
+        return expected == actual;
+    }
     const auto want = WholeNumber(expected);
     const auto got = WholeNumber(actual);
     if (!want || !got) {
@@ -217,7 +221,7 @@ void ScenarioRunner::SetMember(const ScriptStep& step) {
 
 void ScenarioRunner::Expect(const ScriptStep& step) {
     const std::string actual = Read(step.line, step.target);
-    if (!SameValue(step.text, actual)) {
+    if (!SameValue(step.text, step.quoted, actual)) {
         throw ScenarioFailure(step.line,
                               "expected " + step.target + " = " + step.text + ", got " + actual);
     }

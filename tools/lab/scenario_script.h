@@ -38,8 +38,9 @@ enum class Verb {
 struct ScriptStep {
     int line = 0;
     Verb verb = Verb::Press;
-    std::string target;  // control, menu item or member name
-    std::string text;    // typed keys, input text, value to set or expect
+    std::string target;   // control, menu item or member name
+    std::string text;     // typed keys, input text, value to set or expect
+    bool quoted = false;  // the value was written "in quotes": compared as text only
     int mouseButton = kLeftButton;
     std::int16_t scrollValue = 0;
     BoxAnswer answer = BoxAnswer::Ok;
@@ -260,6 +261,7 @@ inline ScriptStep ParseStep(int line, std::string_view text) {
         case Verb::Set:
         case Verb::Expect:
             Required(line, rest, "value");
+            step.quoted = rest.front() == '"';
             step.text = Unquoted(line, rest);
             return step;
         default:
