@@ -233,6 +233,8 @@ void FormMain::ResetGame() {
     AzimuthMeterDelay = 0.4;
     FlightDelay = 0.001;
     SlowFactor = 1.0;
+    // The caption names the speed in force, so it follows the factor back.
+    CommandSlow->SetCaption("Normal");
 
     Power = 1100;
     TextPower->SetText(NumberText(Power));

@@ -96,6 +96,7 @@ class FormMain : public Form {
     void MenuOptionTrickShooterOpponent_Click();
     void MenuOptionIndividual_Click();
     void MenuOptionHeadToHead_Click();
+    void ChooseMenuItem(const char* itemName, void (*setMember)(FormMain&));
 
     // --- core/: shot controls (shot_controls.cpp) ---
     void CommandShoot_MouseDown(int mouseButton);
@@ -133,6 +134,14 @@ class FormMain : public Form {
     void CommandReplay_Click();
     void MenuOptionNumericShooting_Click();
     void CommandCheatShoot_Click();
+    void ChooseOpponentShot();
+    void RecordOpponentShot();
+    void StartOpponentReplay();
+    void RestoreParkedNearRack();
+    void ScoreOpponentMake();
+    void ReFormNearRack();
+    void EndOpponentTurn();
+    bool NumericShotRefused();
 
     // --- view/: camera, projection, scene ---
     void ProjectPoint(const double& x, const double& y, const double& z, const double& length,

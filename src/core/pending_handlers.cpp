@@ -11,45 +11,7 @@
 
 namespace dorvanta {
 
-// --- view ---
-FormColors::FormColors(Platform& platform, FormMain& main)
-    : Form(platform, "FormColors", "Options", 5895, 5670), main_(main) {}
-void FormMain::InitCameraVars() {}
-void FormMain::ProjectPoint(const double&, const double&, const double&, const double&,
-                            const double&, const double&, const double&, const double&,
-                            const double&, double&, double&, double&, double&) {}
-void FormMain::DrawScene() {}
-void FormMain::CommandResetView_Click() {}
-void FormMain::VScrollPan_Change() {}
-void FormMain::HScrollPan_Change() {}
-void FormMain::HScrollZoom_Change() {}
-void FormMain::HScrollRotate_Change() {}
-void FormMain::MenuOptionColors_Click() {}
-
 
 // --- opponent, levels, speed controls, replay ---
-FormCalibrate::FormCalibrate(Platform& platform, FormMain& main)
-    : Form(platform, "FormCalibrate", "Calibrate Game Speed", 5000, 3000), main_(main) {}
-void FormMain::CalibrateToSystem() {}
-void FormMain::MenuOptionCalibrate_Click() {}
-void FormMain::MenuOptionAutoCalibrate_Click() {}
-void FormMain::CommandSlow_Click() {}
-void FormMain::CommandPause_Click() {}
-void FormMain::CommandStopLoop_Click() {}
-void FormMain::OpponentShot() {}
-void FormMain::CommandReplay_Click() {}
-void FormMain::MenuOptionNumericShooting_Click() {}
-void FormMain::CommandCheatShoot_Click() {}
-void FormMain::MenuOptionBeginner_Click() {}
-void FormMain::MenuOptionIntermediate_Click() {}
-void FormMain::MenuOptionExpert_Click() {}
-void FormMain::MenuOptionPro_Click() {}
-void FormMain::MenuOptionBeginnerOpponent_Click() {}
-void FormMain::MenuOptionIntermediateOpponent_Click() {}
-void FormMain::MenuOptionExpertOpponent_Click() {}
-void FormMain::MenuOptionProOpponent_Click() {}
-void FormMain::MenuOptionTrickShooterOpponent_Click() {}
-void FormMain::MenuOptionIndividual_Click() {}
-void FormMain::MenuOptionHeadToHead_Click() {}
 
 }  // namespace dorvanta

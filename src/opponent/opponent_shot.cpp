@@ -1,0 +1,130 @@
+// The computer's turn in head-to-head play: it chooses a shot (or takes its
+// last one again for a replay), records it, flies it at the near rack with the
+// same flight as the player's, and scores it against the player: a sunk cup
+// falls, the rack re-forms at six and at three cups, and an empty rack loses
+// the game. The computer's shots never touch the player's statistics.
+#include <cmath>
+
+#include "core/game_state.h"
+#include "flight/fly_ball.h"
+#include "flight/wait.h"
+#include "opponent/opponent_aim.h"
+
+namespace dorvanta {
+
+namespace {
+
+// Phase of the computer's ball in flight; no handler but a reset changes it.
+constexpr std::int16_t kOpponentFlightPhase = 6;
+constexpr double kMadeCupPauseSeconds = 3.0;
+constexpr std::int16_t kFirstReRack = 6;
+constexpr std::int16_t kSecondReRack = 3;
+
+}  // namespace
+
+void FormMain::OpponentShot() {
+    // Start of the turn: the button stays barred until the turn ends.
+    CommandShoot->SetCaption("Ball in motion");
+    CommandShoot->SetEnabled(false);
+    ShotPhase = kOpponentFlightPhase;
+
+    // The shot: the recorded one again for a replay, else a new choice.
+    const bool replay = Replaying != kFalse;
+    if (replay) {
+        StartOpponentReplay();
+    } else {
+        ChooseOpponentShot();
+        RecordOpponentShot();
+    }
+
+    // Launch and flight, with an in-cup flag of this turn's own.
+    Flag inCup = kFalse;
+    FlyBallAtNearRack(LaunchFromShot(LastOpponentPower, LastOpponentAngle, LastOpponentAzimuth,
+                                     OpponentHandX, OpponentHandY, OpponentHandZ),
+                      inCup);
+
+    // A replay stopped by End Turn, or a new game started under the flight,
+    // has nothing left to score: the table already is what it should be.
+    const bool cutShort = ShotPhase != kOpponentFlightPhase || (replay && !Replaying);
+    if (inCup && !cutShort) {
+        ScoreOpponentMake();
+    }
+    EndOpponentTurn();
+}
+
+void FormMain::ChooseOpponentShot() {
+    const AimSituation situation{
+        OpponentErrorScale,  OpponentPowerSpread, OpponentAngleSpread, OpponentAzimuthSpread,
+        OpponentCupStanding, OpponentCupsLeft,    ShotsTaken};
+    const OpponentAim aim = ChooseOpponentAim(situation, platform());
+    if (aim.hasLaunch) {
+        OpponentHandX = aim.handX;
+        OpponentHandY = kOpponentHandY;
+        OpponentHandZ = kOpponentHandZ;
+    }
+    LastOpponentPower = aim.power;
+    LastOpponentAngle = aim.angle;
+    LastOpponentAzimuth = aim.azimuth;
+}
+
+// The shot's launch point and the near rack before it, for a later replay.
+void FormMain::RecordOpponentShot() {
+    LastOpponentHandX = OpponentHandX;
+    LastOpponentHandY = OpponentHandY;
+    LastOpponentHandZ = OpponentHandZ;
+    PreShotOpponentCupStanding = OpponentCupStanding;
+    PreShotOpponentCupX = OpponentCupX;
+    PreShotOpponentCupZ = OpponentCupZ;
+    PreShotOpponentRackZ = OpponentRackZ;
+    PreShotOpponentRackHomeZ = OpponentRackHomeZ;
+    PreShotOpponentRackY = OpponentRackY;
+}
+
+void FormMain::ScoreOpponentMake() {
+    // A replay shows the make without counting it.
+    if (!Replaying) {
+        OpponentCupsLeft -= 1;
+    }
+    OpponentCupStanding[NearestCup] = kFalse;
+    BallX = HandX;
+    BallY = HandY;
+    BallZ = HandZ;
+    ReFormNearRack();
+    if (OpponentCupsLeft != 0 || Replaying) {
+        WaitSeconds(platform(), kMadeCupPauseSeconds);
+    } else if (platform().MessageBox("You just lost.  Do you want to play again?",
+                                     BoxButtons::YesNo, "") == BoxAnswer::Yes) {
+        ResetGame();
+        DrawScene();
+    }
+    DrawScene();
+}
+
+// At six cups the triangle loses its front row and moves one row away from the
+// computer, so its back row stays put; at three it is the back two rows of the
+// full rack again. Which cups were left does not matter.
+void FormMain::ReFormNearRack() {
+    if (OpponentCupsLeft == kFirstReRack) {
+        for (int i = 1; i <= kCupCount; ++i) {
+            OpponentCupStanding[i] = i <= kFirstReRack ? kTrue : kFalse;
+        }
+        OpponentRackZ -= std::sqrt(3.0) * CupRadius;
+    } else if (OpponentCupsLeft == kSecondReRack) {
+        for (int i = 1; i <= kCupCount; ++i) {
+            OpponentCupStanding[i] = (i == 5 || i == 8 || i == 9) ? kTrue : kFalse;
+        }
+        OpponentRackZ = OpponentRackHomeZ;
+    }
+}
+
+void FormMain::EndOpponentTurn() {
+    ShotPhase = 0;
+    if (Replaying) {
+        Replaying = kFalse;
+        RestoreParkedNearRack();
+    }
+    CommandShoot->SetCaption("Shoot");
+    CommandShoot->SetEnabled(true);
+}
+
+}  // namespace dorvanta
