@@ -44,10 +44,10 @@ void PutUnsigned(Record& record, std::uint64_t value, int bytes) {
     }
 }
 
-std::uint64_t GetUnsigned(const Record& record, int offset, int bytes) {
+std::uint64_t GetUnsigned(const Record& record, int bytes) {
     std::uint64_t value = 0;
     for (int i = bytes - 1; i >= 0; --i) {
-        value = (value << 8) | record[offset + i];
+        value = (value << 8) | record[i];
     }
     return value;
 }
@@ -84,7 +84,7 @@ std::size_t SequenceLength(unsigned char lead) {
     return 0;
 }
 
-// The code point of a well-formed sequence, or nothing for a broken one.
+// Decodes the sequence of `length` bytes at `at`; false when it is broken.
 bool DecodeSequence(const std::string& text, std::size_t at, std::size_t length,
                     std::uint32_t& codePoint) {
     if (length == 0 || at + length > text.size()) {
@@ -147,14 +147,14 @@ double DecodeDouble(const Record& record, std::size_t present) {
     if (present < kDoubleBytes) {
         return 0;
     }
-    return std::bit_cast<double>(GetUnsigned(record, 0, kDoubleBytes));
+    return std::bit_cast<double>(GetUnsigned(record, kDoubleBytes));
 }
 
 std::int16_t DecodeInt16(const Record& record, std::size_t present) {
     if (present < kInt16Bytes) {
         return 0;
     }
-    return static_cast<std::int16_t>(GetUnsigned(record, 0, kInt16Bytes));
+    return static_cast<std::int16_t>(GetUnsigned(record, kInt16Bytes));
 }
 
 std::string DecodeString(const Record& record, std::size_t present) {
@@ -162,7 +162,7 @@ std::string DecodeString(const Record& record, std::size_t present) {
         return {};
     }
     // A negative length reads as empty, one past the record as the whole record.
-    const auto stored = static_cast<std::int16_t>(GetUnsigned(record, 0, kLengthBytes));
+    const auto stored = static_cast<std::int16_t>(GetUnsigned(record, kLengthBytes));
     const std::size_t length = stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
     if (present < kLengthBytes + length) {
         return {};
