@@ -7,15 +7,18 @@
 namespace dorvanta {
 
 namespace {
-// More yields than any real calibration asks for; keeps the conversion defined.
+// Far more yields per step than any calibration measures (a few million
+// passes per second at most); a larger product can only come from a damaged
+// data file or a mistyped factor.
 constexpr double kMaxYieldsPerStep = 1e9;
 }  // namespace
 
 std::int64_t YieldCount(double product) {
-    if (!(product >= 1)) {  // also NaN
+    // Also catches NaN, which fails every comparison.
+    if (!(product >= 1 && product <= kMaxYieldsPerStep)) {
         return 1;
     }
-    return static_cast<std::int64_t>(std::floor(std::fmin(product, kMaxYieldsPerStep)));
+    return static_cast<std::int64_t>(std::floor(product));
 }
 
 void PaceStep(Platform& platform, double product) {

@@ -10,10 +10,10 @@ namespace dorvanta {
 
 class Platform;
 
-// Yields for one step whose delay product (delay x skill or slow factor x
-// calibration factor) is `product`: its integer part, at least 1. A product
-// from a damaged data file (not finite, negative) counts as no delay; a huge
-// one is capped so the count stays representable.
+// The yields of one step whose delay product (delay x skill or slow factor x
+// calibration factor) is `product`: its integer part, at least 1. A product no
+// calibration can give (not finite, negative, or above a billion yields) comes
+// from a damaged data file and counts as no delay, so the loop never hangs.
 std::int64_t YieldCount(double product);
 
 // Yields YieldCount(product) times.
