@@ -1,0 +1,306 @@
+#include "platform/qt/control_widgets.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <string>
+
+#include "platform/qt/picture_render.h"
+
+namespace dorvanta {
+
+namespace {
+
+constexpr char kFirstPrintable = ' ';
+constexpr char kLastPrintable = '~';
+constexpr int kLineThickness = 2;  // pixels of an etched separator
+
+bool RunsAcross(const Geometry& geometry) {
+    return geometry.width >= geometry.height;
+}
+
+// A separator line has no thickness of its own; it is drawn centred on its path.
+QRect PixelGeometry(const Control& control) {
+    const Geometry& g = control.Geom();
+    const QRect rect(UnitsToPixels(g.left), UnitsToPixels(g.top), UnitsToPixels(g.width),
+                     UnitsToPixels(g.height));
+    if (control.Kind() != ControlKind::Line) {
+        return rect;
+    }
+    if (RunsAcross(g)) {
+        return {rect.left(), rect.top() - kLineThickness / 2, rect.width() + 1, kLineThickness};
+    }
+    return {rect.left() - kLineThickness / 2, rect.top(), kLineThickness, rect.height() + 1};
+}
+
+void SyncCommon(QWidget& widget, const Control& control) {
+    widget.setEnabled(control.Enabled());
+    widget.setVisible(control.Visible());
+}
+
+int MouseButtonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return kLeftButton;
+        case Qt::RightButton:
+            return kRightButton;
+        case Qt::MiddleButton:
+            return kMiddleButton;
+        default:
+            return 0;
+    }
+}
+
+class ButtonWidget : public QPushButton, public ModelView<Button> {
+  public:
+    ButtonWidget(QtPlatform& platform, Button& model, QWidget& parent)
+        : QPushButton(&parent), ModelView(platform, model) {
+        // Clicks come from the mouse and from the keyboard; presses only from the mouse.
+        connect(this, &QPushButton::clicked, this,
+                [this] { Deliver([](Button& m) { m.Click(); }); });
+    }
+
+    void Refresh() override {
+        SyncCommon(*this, *model_);
+        setText(CaptionText(model_->Caption()));
+    }
+
+  protected:
+    // A double click is a second press, so every press of a quick pair counts.
+    void mousePressEvent(QMouseEvent* event) override {
+        QPushButton::mousePressEvent(event);
+        if (const int code = MouseButtonCode(event->button()); code != 0) {
+            Deliver([code](Button& m) { m.PressMouse(code); });
+        }
+    }
+};
+
+// Characters reach the model one at a time through its key-press handling, so
+// a handler can discard them. Cursor keys, shortcuts and paste are Qt's; a text
+// changed that way is handed to the model afterwards, like a pasted text.
+class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
+  public:
+    TextBoxWidget(QtPlatform& platform, TextBox& model, QWidget& parent)
+        : QLineEdit(&parent), ModelView(platform, model) {
+        connect(this, &QLineEdit::textEdited, this, [this] { AdoptEditedText(); });
+    }
+
+    void Refresh() override {
+        SyncCommon(*this, *model_);
+        setReadOnly(model_->ReadOnly());
+        setToolTip(QString::fromStdString(model_->ToolTip()));
+        const QString text = QString::fromStdString(model_->Text());
+        if (this->text() != text) {
+            setText(text);
+        }
+        if (model_->SelLength() > 0) {
+            setSelection(model_->SelStart(), model_->SelLength());
+        } else {
+            setCursorPosition(model_->SelStart());
+        }
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Backspace) {
+            Type(std::string(1, kBackspace));
+            return;
+        }
+        const QString text = event->text();
+        const bool plainText = !text.isEmpty() && text.front().isPrint() &&
+                               (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+        if (!plainText) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        Type(AsciiOnly(text));
+    }
+
+  private:
+    // The model holds bytes; a character outside ASCII would break its positions.
+    static std::string AsciiOnly(const QString& text) {
+        std::string keys;
+        for (const QChar character : text) {
+            const char16_t code = character.unicode();
+            if (code >= kFirstPrintable && code <= kLastPrintable) {
+                keys += static_cast<char>(code);
+            }
+        }
+        return keys;
+    }
+
+    void Type(const std::string& keys) {
+        Deliver([this, &keys](TextBox& m) {
+            const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+            m.SetSelection(start, static_cast<int>(selectedText().size()));
+            for (const char key : keys) {
+                m.TypeKey(key);
+            }
+        });
+    }
+
+    void AdoptEditedText() {
+        const std::string edited = text().toStdString();
+        const int caret = cursorPosition();
+        Deliver([&edited, caret](TextBox& m) {
+            m.SetText(edited);
+            m.SetSelection(caret, 0);
+        });
+    }
+};
+
+class LabelWidget : public QLabel, public ModelView<Label> {
+  public:
+    LabelWidget(QtPlatform& platform, Label& model, QWidget& parent)
+        : QLabel(&parent), ModelView(platform, model) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    void Refresh() override {
+        SyncCommon(*this, *model_);
+        setText(QString::fromStdString(model_->Caption()));
+    }
+};
+
+// A drag reports scrolling; arrows, track clicks, the wheel and the release of a
+// dragged thumb report a change. Values set from the model report nothing.
+class ScrollBarWidget : public QScrollBar, public ModelView<ScrollBar> {
+  public:
+    ScrollBarWidget(QtPlatform& platform, ScrollBar& model, QWidget& parent)
+        : QScrollBar(model.Kind() == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal,
+                     &parent),
+          ModelView(platform, model) {
+        setSingleStep(1);
+        setPageStep(1);
+        connect(this, &QScrollBar::sliderMoved, this, [this](int value) {
+            Deliver([value](ScrollBar& m) { m.UserScroll(static_cast<std::int16_t>(value)); });
+        });
+        connect(this, &QScrollBar::valueChanged, this, [this](int value) {
+            if (!syncing_ && !isSliderDown()) {
+                Deliver([value](ScrollBar& m) { m.UserChange(static_cast<std::int16_t>(value)); });
+            }
+        });
+        connect(this, &QScrollBar::sliderReleased, this, [this] {
+            const int value = this->value();
+            Deliver([value](ScrollBar& m) { m.UserChange(static_cast<std::int16_t>(value)); });
+        });
+    }
+
+    void Refresh() override {
+        syncing_ = true;
+        SyncCommon(*this, *model_);
+        setRange(std::min(model_->Min(), model_->Max()), std::max(model_->Min(), model_->Max()));
+        setValue(model_->Value());
+        syncing_ = false;
+    }
+
+  private:
+    bool syncing_ = false;
+};
+
+class LineWidget : public QFrame, public ModelView<SeparatorLine> {
+  public:
+    LineWidget(QtPlatform& platform, SeparatorLine& model, QWidget& parent)
+        : QFrame(&parent), ModelView(platform, model) {
+        setFrameStyle((RunsAcross(model.Geom()) ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
+    }
+
+    void Refresh() override { SyncCommon(*this, *model_); }
+};
+
+// Renders once per finished drawing and blits that image on every paint, so
+// covering the window loses nothing and a flight does not flicker.
+class PictureWidget : public QWidget, public ModelView<Picture> {
+  public:
+    PictureWidget(QtPlatform& platform, Picture& model, QWidget& parent)
+        : QWidget(&parent), ModelView(platform, model) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void Refresh() override {
+        SyncCommon(*this, *model_);
+        Render();
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (model_ != nullptr && image_.devicePixelRatio() != devicePixelRatioF()) {
+            Render();  // moved to a screen of another density
+        }
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), image_);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        pressed_ = event->button() == Qt::LeftButton;
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                           rect().contains(event->position().toPoint());
+        pressed_ = false;
+        if (click) {
+            Deliver([](Picture& m) { m.Click(); });
+        }
+    }
+
+  private:
+    void Render() {
+        image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(), size(),
+                                   devicePixelRatioF());
+    }
+
+    QImage image_;
+    bool pressed_ = false;
+};
+
+template <class Widget, class Model>
+WidgetView& Place(QtPlatform& platform, Control& control, QWidget& parent) {
+    auto* widget = new Widget(platform, static_cast<Model&>(control), parent);
+    widget->setObjectName(QString::fromStdString(control.Name()));
+    widget->setGeometry(PixelGeometry(control));
+    return *widget;
+}
+
+WidgetView& PlaceControl(QtPlatform& platform, Control& control, QWidget& parent) {
+    switch (control.Kind()) {
+        case ControlKind::Button:
+            return Place<ButtonWidget, Button>(platform, control, parent);
+        case ControlKind::TextBox:
+            return Place<TextBoxWidget, TextBox>(platform, control, parent);
+        case ControlKind::Label:
+            return Place<LabelWidget, Label>(platform, control, parent);
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar:
+            return Place<ScrollBarWidget, ScrollBar>(platform, control, parent);
+        case ControlKind::Picture:
+            return Place<PictureWidget, Picture>(platform, control, parent);
+        case ControlKind::Line:
+            break;
+    }
+    return Place<LineWidget, SeparatorLine>(platform, control, parent);
+}
+
+}  // namespace
+
+WidgetView& CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
+    WidgetView& view = PlaceControl(platform, control, parent);
+    view.Refresh();
+    return view;
+}
+
+QString CaptionText(const std::string& caption) {
+    return QString::fromStdString(caption).replace('&', "&&");
+}
+
+}  // namespace dorvanta

@@ -1,0 +1,195 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QString>
+#include <ctime>
+
+#include "platform/form.h"
+#include "platform/qt/form_window.h"
+
+namespace dorvanta {
+
+namespace {
+
+constexpr std::int64_t kMicrosPerSecond = 1'000'000;
+constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
+// Time-zone changes (daylight saving) are picked up within this long.
+constexpr std::chrono::minutes kUtcOffsetLifetime{1};
+constexpr int kFaultExitCode = 1;
+// Random() keeps the top 24 bits of a draw: exactly the precision of a float
+// in [0, 1), so the result can never round up to 1.
+constexpr int kRandomBits = 24;
+constexpr float kRandomScale = 1.0f / (1u << kRandomBits);
+
+QString BoxTitle(const std::string& title) {
+    return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+}
+
+QMessageBox::StandardButtons ToQtButtons(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case BoxButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case BoxButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+BoxAnswer FromQtButton(int button) {
+    switch (button) {
+        case QMessageBox::Cancel:
+            return BoxAnswer::Cancel;
+        case QMessageBox::Yes:
+            return BoxAnswer::Yes;
+        case QMessageBox::No:
+            return BoxAnswer::No;
+        default:
+            return BoxAnswer::Ok;
+    }
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    for (const QPointer<FormWindow>& window : retired_) {
+        delete window.data();
+    }
+}
+
+void QtPlatform::ThrowIfEnding() const {
+    if (ending_) {
+        throw QuitRequested{};
+    }
+}
+
+void QtPlatform::Yield() {
+    ThrowIfEnding();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    ThrowIfEnding();
+}
+
+std::int64_t QtPlatform::UtcOffsetSeconds(std::chrono::system_clock::time_point now) {
+    const auto steadyNow = std::chrono::steady_clock::now();
+    if (steadyNow >= nextOffsetCheck_) {
+        const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+        std::tm local{};
+        localtime_r(&seconds, &local);
+        utcOffsetSeconds_ = local.tm_gmtoff;
+        nextOffsetCheck_ = steadyNow + kUtcOffsetLifetime;
+    }
+    return utcOffsetSeconds_;
+}
+
+double QtPlatform::TimeOfDay() {
+    const auto now = std::chrono::system_clock::now();
+    const std::int64_t micros =
+        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() +
+        UtcOffsetSeconds(now) * kMicrosPerSecond;
+    const std::int64_t sinceMidnight = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
+    return static_cast<double>(sinceMidnight) / kMicrosPerSecond;
+}
+
+double QtPlatform::MonotonicSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void QtPlatform::Randomize() {
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
+                       std::chrono::steady_clock::now().time_since_epoch().count();
+    generator_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+}
+
+float QtPlatform::Random() {
+    const auto bits = generator_() >> (std::mt19937::word_size - kRandomBits);
+    return static_cast<float>(bits) * kRandomScale;
+}
+
+BoxAnswer QtPlatform::MessageBox(const std::string& text, BoxButtons buttons,
+                                 const std::string& title) {
+    ThrowIfEnding();
+    QMessageBox box(QMessageBox::NoIcon, BoxTitle(title), QString::fromStdString(text),
+                    ToQtButtons(buttons), QApplication::activeWindow());
+    const int pressed = box.exec();
+    ThrowIfEnding();
+    return FromQtButton(pressed);
+}
+
+std::string QtPlatform::InputBox(const std::string& prompt, const std::string& title) {
+    ThrowIfEnding();
+    bool accepted = false;
+    const QString typed =
+        QInputDialog::getText(QApplication::activeWindow(), BoxTitle(title),
+                              QString::fromStdString(prompt), QLineEdit::Normal, {}, &accepted);
+    ThrowIfEnding();
+    return accepted ? typed.toStdString() : std::string();
+}
+
+void QtPlatform::EndProgram() {
+    ending_ = true;
+    QCoreApplication::exit(0);
+    throw QuitRequested{};
+}
+
+void QtPlatform::ReportFaultAndQuit(const char* description) noexcept {
+    const bool firstFault = !ending_;
+    // Set first: handlers running inside the box below must not start anything.
+    ending_ = true;
+    if (firstFault) {
+        QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
+                              QString::fromUtf8(description));
+    }
+    QCoreApplication::exit(kFaultExitCode);
+}
+
+FormWindow* QtPlatform::Find(const Form& form) const {
+    const auto found = windows_.find(&form);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+QWidget* QtPlatform::WindowOf(const Form& form) const {
+    return Find(form);
+}
+
+void QtPlatform::FormCreated(Form& form) {
+    windows_[&form] = std::make_unique<FormWindow>(*this, form);
+}
+
+void QtPlatform::FormShown(Form& form) {
+    if (FormWindow* window = Find(form)) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtPlatform::FormHidden(Form& form) {
+    if (FormWindow* window = Find(form)) {
+        window->hide();
+    }
+}
+
+// The window may be the one whose event is running further down the stack, so
+// Qt deletes it later; it lets go of the form's models at once.
+void QtPlatform::FormDestroyed(Form& form) {
+    auto node = windows_.extract(&form);
+    if (node.empty()) {
+        return;
+    }
+    FormWindow* window = node.mapped().release();
+    window->Detach();
+    window->hide();
+    window->deleteLater();
+    std::erase_if(retired_, [](const QPointer<FormWindow>& old) { return old.isNull(); });
+    retired_.emplace_back(window);
+}
+
+}  // namespace dorvanta

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <QTime>
+#include <QTimer>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_platform.h"
+#include "qt_test_support.h"
+
+namespace dorvanta {
+namespace {
+
+using qt_test::WhenModalOpens;
+
+constexpr double kSecondsPerDay = 86400;
+
+void Press(QWidget& box, QMessageBox::StandardButton button) {
+    static_cast<QMessageBox&>(box).button(button)->click();
+}
+
+TEST(QtPlatformClocks, TimeOfDayIsLocalSecondsSinceMidnight) {
+    QtPlatform platform;
+    const double expected = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    const double now = platform.TimeOfDay();
+    EXPECT_GE(now, 0);
+    EXPECT_LT(now, kSecondsPerDay);
+    const double apart = std::abs(now - expected);
+    EXPECT_LT(std::min(apart, kSecondsPerDay - apart), 1.0);  // either side of midnight
+}
+
+TEST(QtPlatformClocks, ClocksResolveLessThanAMillisecond) {
+    QtPlatform platform;
+    const double start = platform.MonotonicSeconds();
+    double later = start;
+    while (later == start) {
+        later = platform.MonotonicSeconds();
+    }
+    EXPECT_LT(later - start, 0.001);
+    const double day = platform.TimeOfDay();
+    double dayLater = day;
+    while (dayLater == day) {
+        dayLater = platform.TimeOfDay();
+    }
+    EXPECT_LT(std::abs(dayLater - day), 0.001);
+}
+
+TEST(QtPlatformRandom, DrawsUniformlyBelowOne) {
+    QtPlatform platform;
+    double sum = 0;
+    constexpr int kDraws = 200000;
+    for (int i = 0; i < kDraws; ++i) {
+        const float value = platform.Random();
+        ASSERT_GE(value, 0.0f);
+        ASSERT_LT(value, 1.0f);
+        sum += value;
+    }
+    EXPECT_NEAR(sum / kDraws, 0.5, 0.005);
+}
+
+TEST(QtPlatformRandom, RepeatsUnseededAndVariesWhenSeededFromTheClock) {
+    QtPlatform first;
+    QtPlatform second;
+    std::vector<float> a;
+    std::vector<float> b;
+    for (int i = 0; i < 8; ++i) {
+        a.push_back(first.Random());
+        b.push_back(second.Random());
+    }
+    EXPECT_EQ(a, b);
+    first.Randomize();
+    QTest::qWait(2);
+    second.Randomize();
+    EXPECT_NE(first.Random(), second.Random());
+}
+
+TEST(QtPlatformBoxes, MessageBoxReportsTheButtonAndNamesTheGame) {
+    QtPlatform platform;
+    QString title;
+    QString text;
+    WhenModalOpens([&](QWidget& box) {
+        title = box.windowTitle();
+        text = static_cast<QMessageBox&>(box).text();
+        Press(box, QMessageBox::No);
+    });
+    EXPECT_EQ(platform.MessageBox("Play  again?", BoxButtons::YesNo, ""), BoxAnswer::No);
+    EXPECT_EQ(title, "Dorvanta");
+    EXPECT_EQ(text, "Play  again?");
+
+    WhenModalOpens([](QWidget& box) { Press(box, QMessageBox::Cancel); });
+    EXPECT_EQ(platform.MessageBox("Sure?", BoxButtons::OkCancel, "Title"), BoxAnswer::Cancel);
+}
+
+TEST(QtPlatformBoxes, InputBoxReturnsTheTextOrNothingWhenCancelled) {
+    QtPlatform platform;
+    WhenModalOpens([](QWidget& box) {
+        auto& dialog = static_cast<QInputDialog&>(box);
+        dialog.setTextValue("Ann");
+        dialog.accept();
+    });
+    EXPECT_EQ(platform.InputBox("Your name:", "High score"), "Ann");
+    WhenModalOpens([](QWidget& box) {
+        static_cast<QInputDialog&>(box).setTextValue("Bob");
+        static_cast<QInputDialog&>(box).reject();
+    });
+    EXPECT_EQ(platform.InputBox("Your name:", "High score"), "");
+}
+
+// Records the order in which the logic's frames are left.
+struct Frame {
+    std::vector<std::string>& left;
+    std::string name;
+    ~Frame() { left.push_back(name); }
+};
+
+// A flight yields step after step; a box opens inside one of its yields, and
+// while the box waits, the player chooses Exit. Everything unwinds, innermost
+// first, and the event loop ends.
+TEST(QtPlatformQuit, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
+    QtPlatform platform;
+    std::vector<std::string> left;
+    int steps = 0;
+    bool boxReturned = false;
+    QTimer::singleShot(0, [&] {
+        platform.Guarded([&] {
+            Frame flight{left, "flight"};
+            for (;;) {
+                ++steps;
+                platform.Yield();
+            }
+        });
+    });
+    QTimer::singleShot(5, [&] {
+        platform.Guarded([&] {
+            Frame box{left, "box"};
+            platform.MessageBox("Wait", BoxButtons::Ok, "");
+            boxReturned = true;
+        });
+    });
+    WhenModalOpens([&](QWidget&) {
+        platform.Guarded([&] {
+            Frame exit{left, "exit"};
+            platform.EndProgram();
+        });
+    });
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(platform.Ending());
+    EXPECT_FALSE(boxReturned);
+    EXPECT_EQ(left, std::vector<std::string>({"exit", "box", "flight"}));
+    const int stepsAtEnd = steps;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(steps, stepsAtEnd);
+    EXPECT_THROW(platform.Yield(), QuitRequested);
+    EXPECT_THROW(platform.MessageBox("Late", BoxButtons::Ok, ""), QuitRequested);
+}
+
+TEST(QtPlatformQuit, AnUnexpectedFaultIsReportedAndEndsTheProgram) {
+    QtPlatform platform;
+    QString reported;
+    QTimer::singleShot(0,
+                       [&] { platform.Guarded([] { throw std::runtime_error("disk on fire"); }); });
+    WhenModalOpens([&](QWidget& box) {
+        reported = static_cast<QMessageBox&>(box).text();
+        Press(box, QMessageBox::Ok);
+    });
+    EXPECT_EQ(QApplication::exec(), 1);
+    EXPECT_EQ(reported, "disk on fire");
+    EXPECT_TRUE(platform.Ending());
+}
+
+}  // namespace
+}  // namespace dorvanta
