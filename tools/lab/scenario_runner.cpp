@@ -13,6 +13,10 @@ namespace {
 
 // Numbers that differ by less than this share of their size count as equal.
 constexpr double kRelativeTolerance = 1e-9;
+// Seconds the fake clock advances at each reading outside a yield, so that a
+// busy loop timed by the clock (the automatic calibration) ends: 3 seconds
+// take 300000 readings.
+constexpr double kSecondsPerClockRead = 1e-5;
 
 // The game did something the script did not expect; already says where.
 class ScenarioFailure : public std::runtime_error {
@@ -93,6 +97,7 @@ ScenarioRunner::ScenarioRunner(std::ostream& report)
     : report_(report), platform_(report), main_(platform_), probe_(main_) {
     const std::vector<std::string> names = probe_.Names();
     numericMembers_.insert(names.begin(), names.end());
+    platform_.SetSecondsPerClockRead(kSecondsPerClockRead);
 }
 
 int ScenarioRunner::Run(const std::vector<ScriptStep>& steps) {
