@@ -4,6 +4,7 @@
 // falls, the rack re-forms at six and at three cups, and an empty rack loses
 // the game. The computer's shots never touch the player's statistics.
 #include <cmath>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "flight/fly_ball.h"
@@ -69,15 +70,12 @@ void FormMain::ChooseOpponentShot() {
 
 // The shot's launch point and the near rack before it, for a later replay.
 void FormMain::RecordOpponentShot() {
-    LastOpponentHandX = OpponentHandX;
-    LastOpponentHandY = OpponentHandY;
-    LastOpponentHandZ = OpponentHandZ;
-    PreShotOpponentCupStanding = OpponentCupStanding;
-    PreShotOpponentCupX = OpponentCupX;
-    PreShotOpponentCupZ = OpponentCupZ;
-    PreShotOpponentRackZ = OpponentRackZ;
-    PreShotOpponentRackHomeZ = OpponentRackHomeZ;
-    PreShotOpponentRackY = OpponentRackY;
+    std::tie(LastOpponentHandX, LastOpponentHandY, LastOpponentHandZ) =
+        std::tie(OpponentHandX, OpponentHandY, OpponentHandZ);
+    std::tie(PreShotOpponentCupStanding, PreShotOpponentCupX, PreShotOpponentCupZ,
+             PreShotOpponentRackZ, PreShotOpponentRackHomeZ, PreShotOpponentRackY) =
+        std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
+                 OpponentRackY);
 }
 
 void FormMain::ScoreOpponentMake() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 #include "core/game_state.h"
@@ -43,30 +44,23 @@ void FormMain::CommandReplay_Click() {
 // The current near rack is parked and the one from before the recorded shot
 // comes back, with the recorded launch point.
 void FormMain::StartOpponentReplay() {
-    ParkedOpponentCupStanding = OpponentCupStanding;
-    ParkedOpponentCupX = OpponentCupX;
-    ParkedOpponentCupZ = OpponentCupZ;
-    ParkedOpponentRackY = OpponentRackY;
-    ParkedOpponentRackZ = OpponentRackZ;
-    ParkedOpponentRackHomeZ = OpponentRackHomeZ;
-    OpponentCupStanding = PreShotOpponentCupStanding;
-    OpponentCupX = PreShotOpponentCupX;
-    OpponentCupZ = PreShotOpponentCupZ;
-    OpponentRackY = PreShotOpponentRackY;
-    OpponentRackZ = PreShotOpponentRackZ;
-    OpponentRackHomeZ = PreShotOpponentRackHomeZ;
-    OpponentHandX = LastOpponentHandX;
-    OpponentHandY = LastOpponentHandY;
-    OpponentHandZ = LastOpponentHandZ;
+    std::tie(ParkedOpponentCupStanding, ParkedOpponentCupX, ParkedOpponentCupZ, ParkedOpponentRackZ,
+             ParkedOpponentRackHomeZ, ParkedOpponentRackY) =
+        std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
+                 OpponentRackY);
+    std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
+             OpponentRackY) =
+        std::tie(PreShotOpponentCupStanding, PreShotOpponentCupX, PreShotOpponentCupZ,
+                 PreShotOpponentRackZ, PreShotOpponentRackHomeZ, PreShotOpponentRackY);
+    std::tie(OpponentHandX, OpponentHandY, OpponentHandZ) =
+        std::tie(LastOpponentHandX, LastOpponentHandY, LastOpponentHandZ);
 }
 
 void FormMain::RestoreParkedNearRack() {
-    OpponentCupStanding = ParkedOpponentCupStanding;
-    OpponentCupX = ParkedOpponentCupX;
-    OpponentCupZ = ParkedOpponentCupZ;
-    OpponentRackY = ParkedOpponentRackY;
-    OpponentRackZ = ParkedOpponentRackZ;
-    OpponentRackHomeZ = ParkedOpponentRackHomeZ;
+    std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
+             OpponentRackY) =
+        std::tie(ParkedOpponentCupStanding, ParkedOpponentCupX, ParkedOpponentCupZ,
+                 ParkedOpponentRackZ, ParkedOpponentRackHomeZ, ParkedOpponentRackY);
 }
 
 void FormMain::MenuOptionNumericShooting_Click() {
