@@ -202,23 +202,22 @@ TEST(ScenarioRunner, ChecksStateAndReportsTheFirstFailedExpectation) {
     EXPECT_EQ(quotedIsText.report, "line 1: expected TextPower.Text = 1100.0, got 1100\n");
 }
 
+// Runs the script and checks the exit status and a part of the report.
+void ExpectVerdict(const std::string& script, int exitCode, const std::string& reportPart) {
+    SCOPED_TRACE(script);
+    const LabRun run = RunScript(script);
+    EXPECT_EQ(run.exitCode, exitCode);
+    EXPECT_TRUE(Contains(run.report, reportPart)) << run.report;
+}
+
 TEST(ScenarioRunner, FailsWhenTheScriptAndTheGameDisagreeAboutBoxesAndYields) {
-    const LabRun unused = RunScript("answer OK\n");
-    EXPECT_EQ(unused.exitCode, 1);
-    EXPECT_TRUE(Contains(unused.report, "a box that never came")) << unused.report;
-
-    const LabRun neverDue = RunScript("print CupsLeft\nafter 5 yields: menu MenuOptionNewGame\n");
-    EXPECT_EQ(neverDue.exitCode, 1);
-    EXPECT_TRUE(Contains(neverDue.report, "line 2: the game stopped yielding")) << neverDue.report;
-
-    const LabRun stuck = RunScript("press CommandShoot\n");
-    EXPECT_EQ(stuck.exitCode, 1);
-    EXPECT_TRUE(Contains(stuck.report, "line 1: still running after")) << stuck.report;
-
-    const LabRun unanswered = RunScript("\nmenu MenuOptionNumericShooting\n");
-    EXPECT_EQ(unanswered.exitCode, 1);
-    EXPECT_TRUE(Contains(unanswered.report, "line 2: unscripted box: Are you sure?  If you"))
-        << unanswered.report;
+    ExpectVerdict("answer OK\n", 1,
+                  "end of script: an answer was queued for a box that never came");
+    ExpectVerdict("print CupsLeft\nafter 5 yields: menu MenuOptionNewGame\n", 1,
+                  "line 2: the game stopped yielding");
+    ExpectVerdict("press CommandShoot\n", 1, "line 1: still running after");
+    ExpectVerdict("\nmenu MenuOptionNumericShooting\n", 1,
+                  "line 2: unscripted box: Are you sure?  If you");
 }
 
 TEST(ScenarioRunner, EndsCleanlyWhenTheGameEnds) {
@@ -234,16 +233,11 @@ TEST(ScenarioRunner, RefusesBadScriptsWithTheirLineNumber) {
         << unknownAction.report;
     EXPECT_FALSE(Contains(unknownAction.report, "CupsLeft =")) << "ran before checking";
 
-    const LabRun unknownControl = RunScript("\n\npress CommandShot\n");
-    EXPECT_EQ(unknownControl.exitCode, 2);
-    EXPECT_TRUE(Contains(unknownControl.report, "line 3: ")) << unknownControl.report;
-
-    const LabRun unknownMember = RunScript("set CupsStanding 1\n");
-    EXPECT_EQ(unknownMember.exitCode, 2);
-    EXPECT_TRUE(Contains(unknownMember.report, "line 1: no member named CupsStanding"));
-
-    const LabRun textForNumber = RunScript("set CalibrationFactor fast\n");
-    EXPECT_EQ(textForNumber.exitCode, 2);
+    ExpectVerdict("\n\npress CommandShot\n", 2, "line 3: no fitting control");
+    ExpectVerdict("press TextPower\n", 2, "line 1: no fitting control");
+    ExpectVerdict("set CupsStanding 1\n", 2, "line 1: no member named CupsStanding");
+    ExpectVerdict("set CalibrationFactor fast\n", 2, "line 1: CalibrationFactor takes a number");
+    ExpectVerdict("print CommandShoot.Text\n", 2, "line 1: CommandShoot has no property Text");
 
     ScratchDirectory directory;
     const LabRun missing = RunLab(directory.Path(), "no-such-script.txt");
@@ -252,12 +246,17 @@ TEST(ScenarioRunner, RefusesBadScriptsWithTheirLineNumber) {
 }
 
 TEST(ScenarioRunner, ReachesSecondaryWindowsOnlyWhileTheyAreOpen) {
-    const LabRun closed = RunScript(
+    ExpectVerdict(
         "expect FormCalibrate.Loaded false\n"
         "expect FormCalibrate.Visible false\n"
-        "type FormCalibrate.TextCalibrationFactor 5\n");
-    EXPECT_EQ(closed.exitCode, 1);
-    EXPECT_TRUE(Contains(closed.report, "line 3: FormCalibrate is not loaded")) << closed.report;
+        "type FormCalibrate.TextCalibrationFactor 5\n",
+        1, "line 3: FormCalibrate is not loaded");
+    ExpectVerdict(
+        "menu MenuOptionCalibrate\n"
+        "click FormCalibrate.CommandCancel\n"
+        "expect FormCalibrate.Loaded true\n"
+        "click FormCalibrate.CommandOkay\n",
+        1, "line 4: FormCalibrate is not shown");
 }
 
 // --- The scenario folder ---
