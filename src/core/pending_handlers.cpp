@@ -11,21 +11,6 @@
 
 namespace dorvanta {
 
-// --- view ---
-FormColors::FormColors(Platform& platform, FormMain& main)
-    : Form(platform, "FormColors", "Options", 5895, 5670), main_(main) {}
-void FormMain::InitCameraVars() {}
-void FormMain::ProjectPoint(const double&, const double&, const double&, const double&,
-                            const double&, const double&, const double&, const double&,
-                            const double&, double&, double&, double&, double&) {}
-void FormMain::DrawScene() {}
-void FormMain::CommandResetView_Click() {}
-void FormMain::VScrollPan_Change() {}
-void FormMain::HScrollPan_Change() {}
-void FormMain::HScrollZoom_Change() {}
-void FormMain::HScrollRotate_Change() {}
-void FormMain::MenuOptionColors_Click() {}
-
 
 // --- opponent, levels, speed controls, replay ---
 

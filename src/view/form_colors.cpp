@@ -1,0 +1,93 @@
+// The colour options window and the menu command that opens it. The 66 swatches
+// come from two small tables, the rows (what is recoloured) and the columns
+// (the eleven colours), and share one click handler.
+#include "view/form_colors.h"
+
+#include <string>
+
+#include "core/game_state.h"
+#include "core/product.h"
+
+namespace dorvanta {
+
+namespace {
+
+constexpr int kClientWidth = 5895;   // 1/1440 inch
+constexpr int kClientHeight = 5670;  // 1/1440 inch
+constexpr int kSwatchSize = 375;     // 1/1440 inch, square
+
+struct SwatchRow {
+    const char* part;  // the target's part of the swatch names
+    const char* caption;
+    Geometry label;
+    int swatchTop;
+    Color FormMain::*member;  // none: the background of the playing field
+};
+
+struct SwatchColumn {
+    const char* name;
+    Color color;  // 0x00BBGGRR, or a system colour
+    int left;
+};
+
+const SwatchRow kRows[] = {
+    {"Background", "Playing Field Background Color:", {240, 240, 4215, 255}, 480, nullptr},
+    {"Ball", "Ball Color:", {240, 1080, 2415, 255}, 1320, &FormMain::ColorBall},
+    {"Table", "Table Color:", {240, 1920, 1575, 255}, 2160, &FormMain::ColorTable},
+    {"Cups", "Player Cup Color:", {240, 2760, 1455, 255}, 3000, &FormMain::ColorCups},
+    {"CupsOpponent",
+     "Opponent Cup Color:",
+     {240, 3600, 1575, 255},
+     3840,
+     &FormMain::ColorCupsOpponent},
+    {"Hand", "Crosshair Color:", {240, 4440, 1575, 255}, 4680, &FormMain::ColorHand},
+};
+
+const SwatchColumn kColumns[] = {
+    {"Black", 0x00000000, 360},
+    {"Grey", 0x00C0C0C0, 840},
+    {"LightGrey", kButtonFaceColor, 1320},
+    {"White", 0x00FFFFFF, 1800},
+    {"Red", 0x000000FF, 2280},
+    {"Orange", 0x000080FF, 2760},
+    {"Yellow", 0x0000FFFF, 3240},
+    {"Green", 0x0000FF00, 3720},
+    {"Blue", 0x00FF0000, 4200},
+    {"LightBlue", 0x00FFFF00, 4680},
+    {"Violet", 0x00C000C0, 5160},
+};
+
+std::string WindowCaption() {
+    return std::string("Options - ") + kSiteName + kProductName;
+}
+
+}  // namespace
+
+FormColors::FormColors(Platform& platform, FormMain& main)
+    : Form(platform, "FormColors", WindowCaption(), kClientWidth, kClientHeight), main_(main) {
+    for (const SwatchRow& row : kRows) {
+        AddLabel(std::string("Label") + row.part, row.label, row.caption);
+        for (const SwatchColumn& column : kColumns) {
+            const Geometry square{column.left, row.swatchTop, kSwatchSize, kSwatchSize};
+            Picture& swatch =
+                AddPicture(std::string("Picture") + row.part + column.name, square, column.color);
+            swatch.onClick = [this, &row, &column] { Swatch_Click(row.member, column.color); };
+        }
+    }
+}
+
+void FormColors::Swatch_Click(Color FormMain::*target, Color color) {
+    if (target == nullptr) {
+        main_.Picture1().SetBackColor(color);
+    } else {
+        main_.*target = color;
+    }
+    main_.DrawScene();
+}
+
+// Modeless and without an owner; a second use brings the same window to the front.
+void FormMain::MenuOptionColors_Click() {
+    LoadedForm(formColors_, platform(), *this).Show();
+}
+
+}  // namespace dorvanta
