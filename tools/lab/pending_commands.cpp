@@ -3,8 +3,5 @@
 
 namespace dorvanta::lab {
 
-int RunProject(const Arguments&) {
-    return 2;
-}
 
 }  // namespace dorvanta::lab
