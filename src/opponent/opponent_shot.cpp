@@ -53,6 +53,8 @@ void FormMain::OpponentShot() {
     EndOpponentTurn();
 }
 
+// The chosen values go straight into the record, which the launch reads for a
+// new shot and for a replay alike.
 void FormMain::ChooseOpponentShot() {
     const AimSituation situation{
         OpponentErrorScale,  OpponentPowerSpread, OpponentAngleSpread, OpponentAzimuthSpread,
