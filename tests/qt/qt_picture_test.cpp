@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
@@ -133,7 +134,8 @@ class QtPictureWidget : public testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_->window()));
     }
 
-    QImage Shown() { return widget_->grab().toImage(); }
+    // The drawing as shown, without the picture's border.
+    QImage Shown() { return widget_->grab(widget_->contentsRect()).toImage(); }
 
     QtPlatform platform_;
     qt_test::ProbeForm form_{platform_};
@@ -148,6 +150,16 @@ TEST_F(QtPictureWidget, ShowsTheDrawingOncePresented) {
     picture.Present();
     EXPECT_TRUE(IsRed(Shown(), 50, 20));
     EXPECT_EQ(Shown().pixelColor(50, 60), kWhitePixel);
+}
+
+TEST_F(QtPictureWidget, DrawsInsideASunkenBorder) {
+    EXPECT_EQ(widget_->size(), QSize(200, 100));  // 3000 x 1500 units
+    const QRect inside = static_cast<QFrame*>(widget_)->contentsRect();
+    EXPECT_EQ(inside, QRect(2, 2, 196, 96));
+    form_.picture->FillBox(0, 0, 0, 0, kRed);
+    form_.picture->Present();
+    EXPECT_TRUE(IsRed(widget_->grab().toImage(), 2, 2));  // the origin is inside the border
+    EXPECT_FALSE(IsRed(widget_->grab().toImage(), 1, 1));
 }
 
 TEST_F(QtPictureWidget, RepaintsWithANewBackColour) {

@@ -1,5 +1,7 @@
 #include "platform/qt/control_widgets.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QString>
+#include <QStyle>
 #include <string>
 
 #include "platform/qt/picture_render.h"
@@ -21,6 +24,9 @@ namespace {
 constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
 constexpr int kLineThickness = 2;  // pixels of an etched separator
+constexpr int kPictureBorder = 2;  // pixels of a picture area's sunken edge
+constexpr double kSmallestCaptionPoints = 6;
+constexpr double kCaptionPointStep = 0.5;
 
 bool RunsAcross(const Geometry& geometry) {
     return geometry.width >= geometry.height;
@@ -70,6 +76,7 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
     void Refresh() override {
         SyncCommon(*this, *model_);
         setText(CaptionText(model_->Caption()));
+        FitCaption();
     }
 
   protected:
@@ -79,6 +86,18 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
         if (const int code = MouseButtonCode(event->button()); code != 0) {
             Deliver([code](Button& m) { m.PressMouse(code); });
         }
+    }
+
+  private:
+    // A caption wider than its button gets a smaller font rather than losing letters.
+    void FitCaption() {
+        QFont font = parentWidget()->font();
+        const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
+        while (font.pointSizeF() > kSmallestCaptionPoints &&
+               QFontMetrics(font).horizontalAdvance(text()) > room) {
+            font.setPointSizeF(font.pointSizeF() - kCaptionPointStep);
+        }
+        setFont(font);
     }
 };
 
@@ -218,11 +237,14 @@ class LineWidget : public QFrame, public ModelView<SeparatorLine> {
 };
 
 // Renders once per finished drawing and blits that image on every paint, so
-// covering the window loses nothing and a flight does not flicker.
-class PictureWidget : public QWidget, public ModelView<Picture> {
+// covering the window loses nothing and a flight does not flicker. The drawing
+// starts inside the sunken border, as the picture units' origin does.
+class PictureWidget : public QFrame, public ModelView<Picture> {
   public:
     PictureWidget(QtPlatform& platform, Picture& model, QWidget& parent)
-        : QWidget(&parent), ModelView(platform, model) {
+        : QFrame(&parent), ModelView(platform, model) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(kPictureBorder);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -238,7 +260,8 @@ class PictureWidget : public QWidget, public ModelView<Picture> {
             Render();  // moved to a screen of another density
         }
         QPainter painter(this);
-        painter.drawImage(QPoint(0, 0), image_);
+        painter.drawImage(contentsRect().topLeft(), image_);
+        drawFrame(&painter);
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -256,8 +279,8 @@ class PictureWidget : public QWidget, public ModelView<Picture> {
 
   private:
     void Render() {
-        image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(), size(),
-                                   devicePixelRatioF());
+        image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
+                                   contentsRect().size(), devicePixelRatioF());
     }
 
     QImage image_;

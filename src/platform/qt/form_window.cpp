@@ -1,8 +1,10 @@
 #include "platform/qt/form_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFont>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -12,6 +14,8 @@
 namespace dorvanta {
 
 namespace {
+
+constexpr double kDesignFontPoints = 8;
 
 // A check mark shows only on items that carry one, so Qt makes an item
 // checkable only while it is checked.
@@ -37,11 +41,20 @@ class MenuItemView : public ModelView<MenuItem> {
     QAction& action_;
 };
 
+// The layouts were designed for a small, narrow dialog font.
+QFont DesignFont() {
+    QFont font = QApplication::font();
+    font.setPointSizeF(kDesignFontPoints);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), form_(&form) {
     setObjectName(QString::fromStdString(form.Name()));
     setWindowTitle(QString::fromStdString(form.Caption()));
+    setFont(DesignFont());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
