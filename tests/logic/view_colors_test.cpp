@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -32,6 +33,12 @@ class ViewColorsTest : public ViewTest {
             return main.Picture1().BackColor();
         }
         return probe.Get("Color" + target);
+    }
+    // Commands drawn in a colour: two ellipses and two lines make a cup.
+    long Drawn(Color color) {
+        return std::count_if(
+            Drawing().begin(), Drawing().end(),
+            [color](const DrawCommand& command) { return command.color == color; });
     }
 };
 
@@ -115,11 +122,7 @@ TEST_F(ViewColorsTest, MemberSwatchIsUsedByTheNextDrawing) {
     Swatch(colors, "PictureCupsGreen").Click();
     Swatch(colors, "PictureHandLightGrey").Click();
     EXPECT_EQ(probe.Get("ColorCups"), 0x0000FF00);
-    int green = 0;
-    for (const DrawCommand& command : Drawing()) {
-        green += command.color == 0x0000FF00u;
-    }
-    EXPECT_EQ(green, 40);
+    EXPECT_EQ(Drawn(0x0000FF00), 40);
     const auto& drawing = Drawing();
     EXPECT_EQ(drawing[drawing.size() - 2].color, kButtonFaceColor);
     EXPECT_EQ(drawing[drawing.size() - 3].color, kButtonFaceColor);
@@ -132,11 +135,7 @@ TEST_F(ViewColorsTest, OpponentColourWaitsUnseenInIndividualPlay) {
     EXPECT_EQ(probe.Get("ColorCupsOpponent"), 0x000000FF);
     EXPECT_EQ(Drawing().size(), 48u);
     main.FindMenuItem("MenuOptionHeadToHead")->Click();
-    int red = 0;
-    for (const DrawCommand& command : Drawing()) {
-        red += command.color == 0x000000FFu;
-    }
-    EXPECT_EQ(red, 80);
+    EXPECT_EQ(Drawn(0x000000FF), 80);
 }
 
 }  // namespace
