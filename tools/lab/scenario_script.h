@@ -1,8 +1,17 @@
 // Scenario scripts: plain-text lists of user actions, one per line, that the
-// lab plays against a headless game. This file reads a script into steps and
-// checks its form only; whether a named control or member exists is known
-// only once a game runs. Kept in the header so that tests can read scripts
-// without linking the lab.
+// lab plays against a headless game; "#" starts a comment line.
+//   press CONTROL [right]     click CONTROL          menu ITEM
+//   type TEXTBOX TEXT         scroll SCROLLBAR N     ("\b" in TEXT: Backspace)
+//   answer OK|Cancel|Yes|No   input TEXT|cancel      random U1 U2 ...
+//   after N yields: ACTION    set MEMBER VALUE       expect NAME VALUE
+//   print NAME
+// A NAME is a member ("CupStanding(7)") or a window property
+// ("CommandShoot.Caption", "FormCalibrate.TextCalibrationFactor.Text",
+// "FormCalibrate.Visible"). A "quoted" value keeps its blanks and compares as
+// text; an unquoted one compares as a number when both sides are numbers.
+// This file reads a script into steps and checks its form only; whether a
+// named control or member exists is known only once a game runs. Kept in the
+// header so that tests can read scripts without linking the lab.
 #pragma once
 
 #include <charconv>
@@ -223,6 +232,48 @@ inline Verb VerbOf(int line, std::string_view word) {
     throw ScriptError(line, "unknown action \"" + std::string(word) + "\"");
 }
 
+// What the desktop will answer or draw: the words after answer, input, random.
+inline void ReadQueued(ScriptStep& step, std::string_view rest) {
+    switch (step.verb) {
+        case Verb::Answer:
+            step.answer = AnswerWord(step.line, NextWord(rest));
+            NothingMore(step.line, rest);
+            break;
+        case Verb::Input:
+            Required(step.line, rest, "text (or cancel)");
+            step.text = rest == "cancel" ? "" : Unquoted(step.line, rest);
+            break;
+        default:
+            step.randoms = Randoms(step.line, rest);
+            break;
+    }
+}
+
+// What follows the control or member an action names.
+inline void ReadOperands(ScriptStep& step, std::string_view rest) {
+    switch (step.verb) {
+        case Verb::Press:
+            step.mouseButton = MouseButton(step.line, rest);
+            break;
+        case Verb::Type:
+            step.text = Keys(step.line, rest);
+            break;
+        case Verb::Scroll:
+            step.scrollValue = ScrollValue(step.line, NextWord(rest));
+            NothingMore(step.line, rest);
+            break;
+        case Verb::Set:
+        case Verb::Expect:
+            Required(step.line, rest, "value");
+            step.quoted = rest.front() == '"';
+            step.text = Unquoted(step.line, rest);
+            break;
+        default:
+            NothingMore(step.line, rest);
+            break;
+    }
+}
+
 // One action; `text` holds no comment and is not blank.
 inline ScriptStep ParseStep(int line, std::string_view text) {
     std::string_view rest = text;
@@ -233,41 +284,12 @@ inline ScriptStep ParseStep(int line, std::string_view text) {
     ScriptStep step;
     step.line = line;
     step.verb = verb;
-    switch (verb) {
-        case Verb::Answer:
-            step.answer = AnswerWord(line, NextWord(rest));
-            break;
-        case Verb::Input:
-            Required(line, rest, "text (or cancel)");
-            step.text = rest == "cancel" ? "" : Unquoted(line, rest);
-            return step;
-        case Verb::Random:
-            step.randoms = Randoms(line, rest);
-            return step;
-        default:
-            step.target = Required(line, NextWord(rest), "name");
-            break;
+    if (verb == Verb::Answer || verb == Verb::Input || verb == Verb::Random) {
+        ReadQueued(step, rest);
+    } else {
+        step.target = Required(line, NextWord(rest), "name");
+        ReadOperands(step, rest);
     }
-    switch (verb) {
-        case Verb::Press:
-            step.mouseButton = MouseButton(line, rest);
-            return step;
-        case Verb::Type:
-            step.text = Keys(line, rest);
-            return step;
-        case Verb::Scroll:
-            step.scrollValue = ScrollValue(line, NextWord(rest));
-            break;
-        case Verb::Set:
-        case Verb::Expect:
-            Required(line, rest, "value");
-            step.quoted = rest.front() == '"';
-            step.text = Unquoted(line, rest);
-            return step;
-        default:
-            break;
-    }
-    NothingMore(line, rest);
     return step;
 }
 
