@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "core/game_state.h"
 #include "platform/qt/qt_platform.h"
@@ -108,6 +110,35 @@ TEST_F(QtMainWindow, ExitEndsTheProgram) {
     platform_.Guarded([this] { main_.Show(); });
     QTimer::singleShot(0, window_, [this] { Action("MenuOptionExit").trigger(); });
     EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(platform_.Ending());
+}
+
+// The whole shot with the real mouse: each press of Shoot runs inside the
+// previous press's gauge loop, the last one starts a flight, and Exit arrives
+// while the ball flies.
+TEST_F(QtMainWindow, ExitDuringAFlightStartedWithTheMouseEndsTheProgram) {
+    platform_.Guarded([this] { main_.Show(); });
+    auto& shoot = Find<QPushButton>("CommandShoot");
+    QString captionInFlight;
+    // Each step is a timer of its own: Qt does not fire a timer again while its
+    // handler still runs, and a press does not return while its gauge runs.
+    std::function<void()> step = [&] {
+        if (shoot.isEnabled()) {
+            QTimer::singleShot(20, step);
+            if (shoot.isDown()) {
+                QTest::mouseRelease(&shoot, Qt::LeftButton);
+            } else {
+                QTest::mousePress(&shoot, Qt::LeftButton);
+            }
+            return;
+        }
+        captionInFlight = shoot.text();
+        Action("MenuOptionExit").trigger();
+    };
+    QTimer::singleShot(0, step);
+    QTimer::singleShot(20000, [this] { platform_.Guarded([this] { platform_.EndProgram(); }); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(captionInFlight, "Ball in motion");
     EXPECT_TRUE(platform_.Ending());
 }
 
