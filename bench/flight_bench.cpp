@@ -12,13 +12,8 @@ namespace {
 void BM_FlightIntoCupOne(benchmark::State& state) {
     ScriptedPlatform platform;
     FormMain main(platform);
-    GameStateProbe probe(main);
-    probe.LayOutRacks();
     CupArray<double> cupX{}, cupZ{};
-    for (int i = 1; i <= kCupCount; ++i) {
-        cupX[i] = probe.Get("CupX(" + std::to_string(i) + ")");
-        cupZ[i] = probe.Get("CupZ(" + std::to_string(i) + ")");
-    }
+    GameStateProbe(main).NewRackLayout(false, cupX, cupZ);
     const FlightLaunch launch = LaunchFromShot(1250, 45, 0, 0, 30, -48);
     FlightHooks noHooks;
     for (auto _ : state) {

@@ -117,7 +117,6 @@ class FormMain : public Form {
                            Flag& inCup);
     void StartPlayerTurn();
     void ScoreMadePlayerShot();
-    void ReFormRack();
     void CelebrateWin();
     void RecordHighScore();
     void HandOverAfterPlayerShot();

@@ -29,7 +29,12 @@ class GameStateProbe {
     void ResetGame() { main_.ResetGame(); }
     void DrawMeters() { main_.DrawMeters(); }
     void PlayerShot() { main_.PlayerShot(); }
-    void LayOutRacks() { main_.LayOutRacks(); }
+    // The cup positions of a new game's far or near rack (lays the racks out).
+    void NewRackLayout(bool nearRack, CupArray<double>& cupX, CupArray<double>& cupZ) {
+        main_.LayOutRacks();
+        cupX = nearRack ? main_.OpponentCupX : main_.CupX;
+        cupZ = nearRack ? main_.OpponentCupZ : main_.CupZ;
+    }
     void CommandShoot_MouseDown(int mouseButton) { main_.CommandShoot_MouseDown(mouseButton); }
     void OpponentShot() { main_.OpponentShot(); }
     void ProjectPoint(double x, double y, double z, double length, double& screenX, double& screenY,

@@ -10,6 +10,7 @@
 #include "core/number_text.h"
 #include "core/product.h"
 #include "flight/fly_ball.h"
+#include "flight/rack_forming.h"
 #include "flight/wait.h"
 #include "records/data_file.h"
 
@@ -20,9 +21,6 @@ namespace {
 constexpr double kMadeCupPauseSeconds = 3;
 constexpr std::int16_t kOpponentToShoot = 5;
 constexpr std::int16_t kReady = 0;
-// The rack is re-formed into a smaller triangle at these counts.
-constexpr std::int16_t kThreeRowRack = 6;
-constexpr std::int16_t kTwoRowRack = 3;
 
 }  // namespace
 
@@ -120,29 +118,13 @@ void FormMain::ScoreMadePlayerShot() {
         BallY = HandY;
         BallZ = HandZ;
     }
-    ReFormRack();
+    CloseUpRack(CupsLeft, CupStanding, RackZ, RackHomeZ, std::sqrt(3.0) * CupRadius);
     if (CupsLeft != 0 || Replaying != kFalse) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
     } else {
         CelebrateWin();
     }
     DrawScene();
-}
-
-// Six left: the front three rows, moved back a row so the back row stays put.
-// Three left: the back two rows' middle triangle at the home position.
-void FormMain::ReFormRack() {
-    if (CupsLeft == kThreeRowRack) {
-        for (int i = 1; i <= kCupCount; ++i) {
-            CupStanding[i] = i <= kThreeRowRack ? kTrue : kFalse;
-        }
-        RackZ = RackZ + std::sqrt(3.0) * CupRadius;
-    } else if (CupsLeft == kTwoRowRack) {
-        for (int i = 1; i <= kCupCount; ++i) {
-            CupStanding[i] = (i == 5 || i == 8 || i == 9) ? kTrue : kFalse;
-        }
-        RackZ = RackHomeZ;
-    }
 }
 
 void FormMain::CelebrateWin() {

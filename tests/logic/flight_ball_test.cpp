@@ -180,13 +180,7 @@ TEST(FlightEdges, APausedFlightContinuesExactlyWhereItStopped) {
 TEST(FlightEdges, StopFlightEndsTheFlightAtTheNextStep) {
     FlightTable table;
     const RecordedFlight flight =
-        table.Fly(LaunchFromShot(0, 0, 0, 0, 30, -48), [&table](FlightRecorder& hooks) {
-            hooks.onPace = [&table](std::int64_t step) {
-                if (step == 5000) {
-                    table.stopFlight = kTrue;
-                }
-            };
-        });
+        table.Fly(LaunchFromShot(0, 0, 0, 0, 30, -48), table.StopAtStep(5000));
     // A ball without speed bounces in place until it is stopped.
     EXPECT_EQ(flight.steps, 5000);
     EXPECT_FALSE(flight.events.empty());
@@ -198,13 +192,7 @@ TEST(FlightEdges, AWallReachedAfterAVeryLongQuietRollIsStillHit) {
     FlightTable table;
     table.StandOnly({1});
     const FlightLaunch rolling{0, 0, 0, 0, 0, 0.1};  // along the table towards cup 1
-    const RecordedFlight flight = table.Fly(rolling, [&table](FlightRecorder& hooks) {
-        hooks.onPace = [&table](std::int64_t step) {
-            if (step == 40000) {
-                table.stopFlight = kTrue;
-            }
-        };
-    });
+    const RecordedFlight flight = table.Fly(rolling, table.StopAtStep(40000));
     std::vector<FlightEvent> contacts;
     for (const FlightEvent& event : flight.events) {
         if (event.kind != Kind::Bounce) {

@@ -54,14 +54,8 @@ struct FlightTable {
     explicit FlightTable(bool nearRack = false) {
         ScriptedPlatform platform;
         FormMain main(platform);
-        GameStateProbe probe(main);
-        probe.LayOutRacks();
-        const std::string prefix = nearRack ? "Opponent" : "";
-        for (int i = 1; i <= kCupCount; ++i) {
-            standing[i] = kTrue;
-            cupX[i] = probe.Get(prefix + "CupX(" + std::to_string(i) + ")");
-            cupZ[i] = probe.Get(prefix + "CupZ(" + std::to_string(i) + ")");
-        }
+        GameStateProbe(main).NewRackLayout(nearRack, cupX, cupZ);
+        standing.fill(kTrue);
         rackZ = nearRack ? -36 : 36;
         handZ = nearRack ? 48 : -48;
         heading = nearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack;
@@ -91,6 +85,17 @@ struct FlightTable {
         flight.y = y;
         flight.z = z;
         return flight;
+    }
+
+    // A `configure` that stops the flight in the pacing of `step`, as End Turn would.
+    std::function<void(FlightRecorder&)> StopAtStep(std::int64_t step) {
+        return [this, step](FlightRecorder& hooks) {
+            hooks.onPace = [this, step](std::int64_t now) {
+                if (now == step) {
+                    stopFlight = kTrue;
+                }
+            };
+        };
     }
 
     RecordedFlight FlyShot(double power, double angle, double azimuth, double handX = 0) {

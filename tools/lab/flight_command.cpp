@@ -150,13 +150,7 @@ class PrintingHooks : public FlightHooks {
 void LayOutRack(bool opponent, CupArray<double>& cupX, CupArray<double>& cupZ) {
     ScriptedPlatform platform;
     FormMain main(platform);
-    GameStateProbe probe(main);
-    probe.LayOutRacks();
-    const std::string prefix = opponent ? "Opponent" : "";
-    for (int i = 1; i <= kCupCount; ++i) {
-        cupX[i] = probe.Get(prefix + "CupX(" + std::to_string(i) + ")");
-        cupZ[i] = probe.Get(prefix + "CupZ(" + std::to_string(i) + ")");
-    }
+    GameStateProbe(main).NewRackLayout(opponent, cupX, cupZ);
 }
 
 int Fly(FlightOptions& options) {
