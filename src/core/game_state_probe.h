@@ -35,7 +35,6 @@ class GameStateProbe {
         cupX = nearRack ? main_.OpponentCupX : main_.CupX;
         cupZ = nearRack ? main_.OpponentCupZ : main_.CupZ;
     }
-    void CommandShoot_MouseDown(int mouseButton) { main_.CommandShoot_MouseDown(mouseButton); }
     void OpponentShot() { main_.OpponentShot(); }
     void ProjectPoint(double x, double y, double z, double length, double& screenX, double& screenY,
                       double& screenLength, double& flatness) {
