@@ -48,13 +48,9 @@ double SecondsOf(const std::function<void()>& body) {
 // Steps of the 1250/45/0 throw into a full far rack, without drawing or pacing.
 std::int64_t StraightThrowSteps(GameStateProbe& probe) {
     CupArray<Flag> standing{};
+    standing.fill(kTrue);
     CupArray<double> cupX{}, cupZ{};
-    for (int i = 1; i <= kCupCount; ++i) {
-        const std::string index = "(" + std::to_string(i) + ")";
-        standing[i] = kTrue;
-        cupX[i] = probe.Get("CupX" + index);
-        cupZ[i] = probe.Get("CupZ" + index);
-    }
+    probe.NewRackLayout(false, cupX, cupZ);
     double rackZ = probe.Get("RackZ"), baseY = 0, x = 0, y = 0, z = 0;
     const double handZ = -48;
     Flag inCup = kFalse, stop = kFalse, paused = kFalse;

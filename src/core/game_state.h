@@ -138,7 +138,6 @@ class FormMain : public Form {
     void StartOpponentReplay();
     void RestoreParkedNearRack();
     void ScoreOpponentMake();
-    void ReFormNearRack();
     void EndOpponentTurn();
     bool NumericShotRefused();
 

@@ -8,6 +8,7 @@
 
 #include "core/game_state.h"
 #include "flight/fly_ball.h"
+#include "flight/rack_forming.h"
 #include "flight/wait.h"
 #include "opponent/opponent_aim.h"
 
@@ -18,8 +19,6 @@ namespace {
 // Phase of the computer's ball in flight; no handler but a reset changes it.
 constexpr std::int16_t kOpponentFlightPhase = 6;
 constexpr double kMadeCupPauseSeconds = 3.0;
-constexpr std::int16_t kFirstReRack = 6;
-constexpr std::int16_t kSecondReRack = 3;
 
 }  // namespace
 
@@ -89,7 +88,9 @@ void FormMain::ScoreOpponentMake() {
     BallX = HandX;
     BallY = HandY;
     BallZ = HandZ;
-    ReFormNearRack();
+    // The near rack moves away from the computer, towards -z.
+    CloseUpRack(OpponentCupsLeft, OpponentCupStanding, OpponentRackZ, OpponentRackHomeZ,
+                -std::sqrt(3.0) * CupRadius);
     if (OpponentCupsLeft != 0 || Replaying) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
     } else if (platform().MessageBox("You just lost.  Do you want to play again?",
@@ -98,23 +99,6 @@ void FormMain::ScoreOpponentMake() {
         DrawScene();
     }
     DrawScene();
-}
-
-// At six cups the triangle loses its front row and moves one row away from the
-// computer, so its back row stays put; at three it is the back two rows of the
-// full rack again. Which cups were left does not matter.
-void FormMain::ReFormNearRack() {
-    if (OpponentCupsLeft == kFirstReRack) {
-        for (int i = 1; i <= kCupCount; ++i) {
-            OpponentCupStanding[i] = i <= kFirstReRack ? kTrue : kFalse;
-        }
-        OpponentRackZ -= std::sqrt(3.0) * CupRadius;
-    } else if (OpponentCupsLeft == kSecondReRack) {
-        for (int i = 1; i <= kCupCount; ++i) {
-            OpponentCupStanding[i] = (i == 5 || i == 8 || i == 9) ? kTrue : kFalse;
-        }
-        OpponentRackZ = OpponentRackHomeZ;
-    }
 }
 
 void FormMain::EndOpponentTurn() {
