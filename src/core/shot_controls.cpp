@@ -171,8 +171,10 @@ void FormMain::TextHandX_KeyPress(char& key) {
         return;
     }
     if (key == '-' && !hasMinus) {
-        // The minus lands in front of the number: the rewrite puts the caret there.
+        // The minus lands in front of the number: the text is rewritten as its
+        // value and the caret goes to the start, even when the text stays the same.
         TextHandX->SetText(NumberText(LeadingValue(text)));
+        TextHandX->SetSelection(0, 0);
         return;
     }
     key = 0;

@@ -68,12 +68,12 @@ void TextBox::SetText(std::string text) {
 }
 
 void TextBox::ReplaceText(std::string text, int caret) {
-    selStart_ = caret;
-    selLength_ = 0;
+    // The same text again is no change: the caret stays where the user left it.
     if (text_ == text) {
-        Changed();
         return;
     }
+    selStart_ = caret;
+    selLength_ = 0;
     text_ = std::move(text);
     Changed();
     if (onChange) {

@@ -31,6 +31,21 @@ TEST_F(ShotHand, TypedDigitsLoseTheirLeadingZeroAndMoveTheHand) {
     ExpectHand("5", 50, 5);
 }
 
+// Regression: rewriting the box with the text it already held moved the caret to
+// the start, so the 0 of a typed 30 landed in front of the 3.
+TEST_F(ShotHand, KeysTypedOneAfterAnotherStayInOrder) {
+    Clear();
+    Box().TypeKey('3');
+    Box().TypeKey('0');
+    ExpectHand("24", 240, 24);
+    Clear();
+    Box().TypeKey('1');
+    Box().TypeKey('2');
+    Box().TypeKey('.');
+    Box().TypeKey('5');
+    ExpectHand("12.5", 125, 12.5);
+}
+
 TEST_F(ShotHand, AValueBeyondTheTableIsHeldAtItsEdge) {
     Box().SetText("30");
     ExpectHand("24", 240, 24);
