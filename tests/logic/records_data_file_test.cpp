@@ -246,7 +246,7 @@ TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
     EXPECT_EQ(Slice(ReadBytes(kFile), 1, kRecord), Bytes(kRecord, 0));
     const Settings settings = DataFile(platform_).ReadSettings();
-    EXPECT_EQ(settings.calibrationFactor, 20000.0);
+    EXPECT_EQ(settings.calibrationFactor, 4000.0);
     for (int level = 0; level < kLevelCount; ++level) {
         EXPECT_EQ(settings.names[level], "Anonymous") << level;
         EXPECT_EQ(settings.scores[level], 999) << level;
