@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "opponent_fixture.h"
 
 namespace dorvanta {
@@ -22,9 +17,9 @@ class LevelsMenuTest : public GameTest {
     }
     // Whether the last drawing of the field shows any of the near rack's cups.
     bool NearRackDrawn() {
-        const Color color = main.ColorCupsOpponent;
         for (const DrawCommand& command : main.Picture1().DisplayList()) {
-            if (command.kind != DrawCommand::Kind::Clear && command.color == color) {
+            if (command.kind != DrawCommand::Kind::Clear &&
+                command.color == main.ColorCupsOpponent) {
                 return true;
             }
         }
@@ -35,134 +30,68 @@ class LevelsMenuTest : public GameTest {
         Set("ShotsTaken", 1);
         SetNearRack({2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
     }
+    struct Choice {
+        const char *item, *group, *member;
+        double value;
+    };
+    void ExpectChosen(const Choice& c) {
+        EXPECT_EQ(Get(c.member), c.value);
+        EXPECT_EQ(CheckedIn(c.group), std::vector<std::string>{c.item});
+    }
 };
 
-TEST_F(LevelsMenuTest, BeforeTheFirstShotAChoiceTakesEffectAtOnceWithoutANewGame) {
+TEST_F(LevelsMenuTest, BeforeTheFirstShotEachItemTakesEffectAtOnceWithoutANewGame) {
     SetNearRack({2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
-    ChooseMenu("MenuOptionExpert");
-    ChooseMenu("MenuOptionIntermediateOpponent");
+    for (const Choice& c : {
+             Choice{"MenuOptionIntermediate", "MenuSkillLevel", "SkillFactor", 0.5},
+             Choice{"MenuOptionExpert", "MenuSkillLevel", "SkillFactor", 0.2},
+             Choice{"MenuOptionIntermediateOpponent", "MenuOpponentSkillLevel",
+                    "OpponentErrorScale", 0.5},
+             Choice{"MenuOptionExpertOpponent", "MenuOpponentSkillLevel", "OpponentErrorScale",
+                    0.2},
+             Choice{"MenuOptionProOpponent", "MenuOpponentSkillLevel", "OpponentErrorScale", 0.16},
+             Choice{"MenuOptionIndividual", "MenuGameType", "HeadToHead", kFalse},
+         }) {
+        SCOPED_TRACE(c.item);
+        ChooseMenu(c.item);
+        ExpectChosen(c);
+    }
     EXPECT_TRUE(platform.Boxes().empty());
-    EXPECT_EQ(Get("SkillFactor"), 0.2);
-    EXPECT_EQ(Get("OpponentErrorScale"), 0.5);
-    EXPECT_EQ(CheckedIn("MenuSkillLevel"), std::vector<std::string>{"MenuOptionExpert"});
-    EXPECT_EQ(CheckedIn("MenuOpponentSkillLevel"),
-              std::vector<std::string>{"MenuOptionIntermediateOpponent"});
     EXPECT_EQ(Get("OpponentCupsLeft"), 9);
+    EXPECT_FALSE(NearRackDrawn());
 }
 
-TEST_F(LevelsMenuTest, EachItemSetsItsValue) {
-    const std::vector<std::pair<std::string, double>> skill = {{"MenuOptionIntermediate", 0.5},
-                                                               {"MenuOptionExpert", 0.2},
-                                                               {"MenuOptionPro", 0.1},
-                                                               {"MenuOptionBeginner", 1.0}};
-    for (const auto& [item, value] : skill) {
-        ChooseMenu(item);
-        EXPECT_EQ(Get("SkillFactor"), value) << item;
-        EXPECT_EQ(CheckedIn("MenuSkillLevel"), std::vector<std::string>{item});
-    }
-    const std::vector<std::pair<std::string, double>> opponent = {
-        {"MenuOptionIntermediateOpponent", 0.5}, {"MenuOptionExpertOpponent", 0.2},
-        {"MenuOptionProOpponent", 0.16},         {"MenuOptionTrickShooterOpponent", 0},
-        {"MenuOptionBeginnerOpponent", 1.0},
-    };
-    for (const auto& [item, value] : opponent) {
-        ChooseMenu(item);
-        EXPECT_EQ(Get("OpponentErrorScale"), value) << item;
-        EXPECT_EQ(CheckedIn("MenuOpponentSkillLevel"), std::vector<std::string>{item});
-    }
-    ChooseMenu("MenuOptionIndividual");
-    EXPECT_EQ(Get("HeadToHead"), kFalse);
-    ChooseMenu("MenuOptionHeadToHead");
-    EXPECT_EQ(Get("HeadToHead"), kTrue);
-    EXPECT_EQ(CheckedIn("MenuGameType"), std::vector<std::string>{"MenuOptionHeadToHead"});
-    EXPECT_TRUE(platform.Boxes().empty());
-}
-
-TEST_F(LevelsMenuTest, TheCheckedItemAsksNothingEvenAfterAShot) {
+TEST_F(LevelsMenuTest, AfterAShotCancelKeepsEverythingAndOkStartsANewGameWithTheNewChoice) {
+    EXPECT_TRUE(NearRackDrawn());
     GameUnderWay();
-    ChooseMenu("MenuOptionBeginner");
-    ChooseMenu("MenuOptionBeginnerOpponent");
-    ChooseMenu("MenuOptionHeadToHead");
+    ChooseMenu("MenuOptionBeginner");  // the checked item asks nothing
     EXPECT_TRUE(platform.Boxes().empty());
-    EXPECT_EQ(Get("ShotsTaken"), 1);
-}
-
-TEST_F(LevelsMenuTest, CancelKeepsTheLevelTheMarksAndTheGame) {
-    GameUnderWay();
     platform.QueueAnswer(BoxAnswer::Cancel);
     ChooseMenu("MenuOptionPro");
-    ASSERT_EQ(platform.Boxes().size(), 1u);
-    EXPECT_EQ(platform.Boxes()[0].text, "Do you want to change skill level and start a new game?");
-    EXPECT_EQ(platform.Boxes()[0].title, "Dorvanta");
-    EXPECT_EQ(Get("SkillFactor"), 1.0);
-    EXPECT_EQ(CheckedIn("MenuSkillLevel"), std::vector<std::string>{"MenuOptionBeginner"});
-    EXPECT_EQ(Get("ShotsTaken"), 1);
-    EXPECT_EQ(Get("OpponentCupsLeft"), 9);
-    EXPECT_EQ(Get("StopFlight"), kFalse);
-}
+    EXPECT_EQ(platform.Boxes().back().title, "Dorvanta");
+    ExpectChosen({"MenuOptionBeginner", "MenuSkillLevel", "SkillFactor", 1.0});
+    EXPECT_EQ(Values("ShotsTaken OpponentCupsLeft StopFlight"), "1 9 0");
 
-TEST_F(LevelsMenuTest, OkStartsANewGameAtTheNewLevel) {
-    GameUnderWay();
-    platform.QueueAnswer(BoxAnswer::Ok);
-    ChooseMenu("MenuOptionPro");
-    EXPECT_EQ(Get("SkillFactor"), 0.1);
-    EXPECT_EQ(CheckedIn("MenuSkillLevel"), std::vector<std::string>{"MenuOptionPro"});
-    EXPECT_EQ(Get("ShotsTaken"), 0);
-    EXPECT_EQ(Get("OpponentCupsLeft"), 10);
-    EXPECT_EQ(Get("CupsLeft"), 10);
-    EXPECT_EQ(Get("StopFlight"), kTrue);
-    // The other menus keep their choices.
-    EXPECT_EQ(Get("OpponentErrorScale"), 1.0);
-    EXPECT_EQ(Get("HeadToHead"), kTrue);
-}
-
-TEST_F(LevelsMenuTest, OpponentQuestionAndItsNewGame) {
-    GameUnderWay();
-    platform.QueueAnswer(BoxAnswer::Ok);
-    ChooseMenu("MenuOptionTrickShooterOpponent");
-    EXPECT_EQ(platform.Boxes()[0].text,
-              "Do you want to change opponent skill level and start a new game?");
-    EXPECT_EQ(Get("OpponentErrorScale"), 0);
-    EXPECT_EQ(Get("OpponentCupsLeft"), 10);
-    ChooseMenu("MenuOptionBeginnerOpponent");  // no shot in the new game yet
-    EXPECT_EQ(CheckedIn("MenuOpponentSkillLevel"),
-              std::vector<std::string>{"MenuOptionBeginnerOpponent"});
-}
-
-TEST_F(LevelsMenuTest, IndividualAfterAShotStartsAGameWithoutTheNearRack) {
-    EXPECT_TRUE(NearRackDrawn());
-    GameUnderWay();
-    platform.QueueAnswer(BoxAnswer::Ok);
-    ChooseMenu("MenuOptionIndividual");
-    EXPECT_EQ(platform.Boxes()[0].text, "Do you want to start a new game?");
-    EXPECT_EQ(Get("HeadToHead"), kFalse);
-    EXPECT_EQ(Get("ShotsTaken"), 0);
+    const std::pair<Choice, const char*> choices[] = {
+        {{"MenuOptionPro", "MenuSkillLevel", "SkillFactor", 0.1},
+         "Do you want to change skill level and start a new game?"},
+        {{"MenuOptionTrickShooterOpponent", "MenuOpponentSkillLevel", "OpponentErrorScale", 0},
+         "Do you want to change opponent skill level and start a new game?"},
+        {{"MenuOptionIndividual", "MenuGameType", "HeadToHead", kFalse},
+         "Do you want to start a new game?"},
+    };
+    for (const auto& [choice, question] : choices) {
+        SCOPED_TRACE(choice.item);
+        GameUnderWay();
+        platform.QueueAnswer(BoxAnswer::Ok);
+        ChooseMenu(choice.item);
+        EXPECT_EQ(LastBox(), question);
+        ExpectChosen(choice);
+        EXPECT_EQ(Values("ShotsTaken OpponentCupsLeft StopFlight"), "0 10 -1");
+    }
+    // Each new game kept the earlier choices, and Individual play has no near rack.
+    EXPECT_EQ(Values("SkillFactor OpponentErrorScale"), "0.1 0");
     EXPECT_FALSE(NearRackDrawn());
-    // The player's shot now hands the turn straight back.
-    PlayerShot(1100, 5, 0);
-    EXPECT_EQ(Get("ShotPhase"), 0);
-    EXPECT_EQ(ShootCaption(), "Shoot");
-}
-
-TEST_F(LevelsMenuTest, GameTypeWithoutAQuestionStillRedraws) {
-    ChooseMenu("MenuOptionIndividual");
-    EXPECT_FALSE(NearRackDrawn());
-    ChooseMenu("MenuOptionHeadToHead");
-    EXPECT_TRUE(NearRackDrawn());
-}
-
-TEST_F(LevelsMenuTest, ANewGameChosenDuringTheComputersFlightEndsThatFlight) {
-    GameUnderWay();
-    QueueAim();
-    platform.QueueAnswer(BoxAnswer::Ok);
-    platform.AtYield(100, [&] { ChooseMenu("MenuOptionExpertOpponent"); });
-    ComputerTurn();
-    EXPECT_EQ(Get("OpponentErrorScale"), 0.2);
-    EXPECT_EQ(Get("OpponentCupsLeft"), 10);
-    EXPECT_EQ(NearStanding(), "1 2 3 4 5 6 7 8 9 10");
-    EXPECT_EQ(Get("ShotPhase"), 0);
-    EXPECT_EQ(ShootCaption(), "Shoot");
-    EXPECT_LT(platform.YieldCount(), 200);
 }
 
 }  // namespace
