@@ -20,14 +20,8 @@ class ViewTest : public InTempDir {
         InTempDir::SetUp();
         main.Load();
     }
-
     ScrollBar& Bar(const std::string& name) {
         return dynamic_cast<ScrollBar&>(*main.FindControl(name));
-    }
-    // The camera member a bar drives, after the user put the bar at `value`.
-    double CameraAfter(const std::string& bar, std::int16_t value, const std::string& member) {
-        Bar(bar).UserChange(value);
-        return probe.Get(member);
     }
     const std::vector<DrawCommand>& Drawing() { return main.Picture1().DisplayList(); }
 
