@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,7 +26,6 @@ class QtMainWindow : public testing::Test {
         window_ = platform_.WindowOf(main_);
         ASSERT_NE(window_, nullptr);
     }
-
     template <class Widget>
     Widget& Find(const char* name) {
         auto* widget = window_->findChild<Widget*>(name);
@@ -35,75 +33,65 @@ class QtMainWindow : public testing::Test {
         return *widget;
     }
 
-    QAction& Action(const char* name) { return Find<QAction>(name); }
-
     qt_test::ScratchDirectory scratch_;
     QtPlatform platform_;
     FormMain main_{platform_};
     QWidget* window_ = nullptr;
 };
 
-TEST_F(QtMainWindow, HasTheTitleAndTheClientAreaInPixels) {
+// Positions are in pixels, 15 design units each.
+TEST_F(QtMainWindow, IsBuiltWithItsTitleMenusCheckMarksAndControlsInPlace) {
     EXPECT_EQ(window_->windowTitle(), "Dorvanta");
-    // 11610 x 7650 units at 15 units per pixel.
-    EXPECT_EQ(Find<QPushButton>("CommandShoot").parentWidget()->size(), QSize(774, 510));
-}
-
-TEST_F(QtMainWindow, PlacesEveryKindOfControlWhereItIsDeclared) {
-    const auto& shoot = Find<QPushButton>("CommandShoot");
-    EXPECT_EQ(shoot.geometry(), QRect(8, 360, 81, 41));
-    EXPECT_EQ(shoot.text(), "Shoot");
-    EXPECT_EQ(Find<QPushButton>("CommandStopLoop").text(), "End Turn");
-    EXPECT_EQ(Find<QLabel>("Label7").text(), "Shot Controls:");
-    EXPECT_EQ(Find<QLabel>("Label7").geometry(), QRect(8, 184, 121, 17));
-    EXPECT_EQ(Find<QLineEdit>("TextPower").text(), "1100");
-    EXPECT_EQ(Find<QLineEdit>("TextShotsTaken").geometry(), QRect(384, 480, 33, 25));
-    EXPECT_EQ(Find<QWidget>("Picture1").geometry(), QRect(216, 0, 545, 465));
-
-    const auto& hand = Find<QScrollBar>("HScrollHand");
-    EXPECT_EQ(hand.orientation(), Qt::Horizontal);
-    EXPECT_EQ(hand.minimum(), -240);
-    EXPECT_EQ(hand.maximum(), 240);
-    EXPECT_EQ(hand.value(), 0);
-    EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
-}
-
-TEST_F(QtMainWindow, ShrinksACaptionThatWouldNotFitItsButton) {
-    const auto& narrow = Find<QPushButton>("CommandResetView");
-    const auto& wide = Find<QPushButton>("CommandShoot");
-    EXPECT_LE(QFontMetrics(narrow.font()).horizontalAdvance("Reset View"), narrow.width());
-    EXPECT_LT(narrow.font().pointSizeF(), wide.font().pointSizeF());
-}
-
-TEST_F(QtMainWindow, ShowsOnlyTheControlsThatAreVisible) {
-    EXPECT_TRUE(Find<QPushButton>("CommandShoot").isVisibleTo(window_));
-    EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
-    main_.FindControl("CommandCheatShoot")->SetVisible(true);
-    EXPECT_TRUE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
-}
-
-TEST_F(QtMainWindow, HasTheMenusWithTheirCheckMarks) {
     QStringList titles;
     for (QAction* action : Find<QMenuBar>("").actions()) {
         titles << action->text();
     }
     EXPECT_EQ(titles, QStringList({"File", "Options", "Skill Level", "Opponent Skill Level",
                                    "GameType", "Help"}));
-    EXPECT_EQ(Action("MenuOptionAutoCalibrate").text(), "Auto Calibrate to System (3 sec)");
-    EXPECT_TRUE(Action("MenuOptionBeginner").isChecked());
-    EXPECT_TRUE(Action("MenuOptionBeginnerOpponent").isChecked());
-    EXPECT_TRUE(Action("MenuOptionHeadToHead").isChecked());
-    EXPECT_FALSE(Action("MenuOptionExpert").isChecked());
-    EXPECT_FALSE(Action("MenuOptionIndividual").isChecked());
+    EXPECT_TRUE(Find<QAction>("MenuOptionBeginner").isChecked());
+    EXPECT_TRUE(Find<QAction>("MenuOptionHeadToHead").isChecked());
+    EXPECT_FALSE(Find<QAction>("MenuOptionIndividual").isChecked());
+
+    const auto& shoot = Find<QPushButton>("CommandShoot");
+    EXPECT_EQ(shoot.parentWidget()->size(), QSize(774, 510));
+    EXPECT_EQ(shoot.geometry(), QRect(8, 360, 81, 41));
+    EXPECT_EQ(shoot.text(), "Shoot");
+    EXPECT_EQ(Find<QPushButton>("CommandStopLoop").text(), "End Turn");
+    EXPECT_EQ(Find<QLabel>("Label7").geometry(), QRect(8, 184, 121, 17));
+    EXPECT_EQ(Find<QLineEdit>("TextPower").text(), "1100");
+    EXPECT_EQ(Find<QWidget>("Picture1").geometry(), QRect(216, 0, 545, 465));
+    EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
+    EXPECT_EQ(Find<QScrollBar>("HScrollHand").minimum(), -240);
+    EXPECT_TRUE(shoot.isVisibleTo(window_));
+    EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
+
+    // A caption too wide for its button gets a smaller font, not fewer letters.
+    const auto& resetView = Find<QPushButton>("CommandResetView");
+    EXPECT_LE(QFontMetrics(resetView.font()).horizontalAdvance("Reset View"), resetView.width());
+    EXPECT_LT(resetView.font().pointSizeF(), shoot.font().pointSizeF());
 }
 
-TEST_F(QtMainWindow, MirrorsTextsTheGameSets) {
+TEST_F(QtMainWindow, WidgetsAndGameStayInStepBothWays) {
+    platform_.Guarded([this] { main_.Show(); });
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+    QTest::mouseClick(&Find<QPushButton>("CommandSlow"), Qt::LeftButton);
+    EXPECT_EQ(Find<QPushButton>("CommandSlow").text(), "Slow");
+    Find<QAction>("MenuOptionBeginner").trigger();  // Qt alone would clear the mark
+    EXPECT_TRUE(Find<QAction>("MenuOptionBeginner").isChecked());
+    Find<QAction>("MenuOptionExpert").trigger();
+    EXPECT_FALSE(Find<QAction>("MenuOptionBeginner").isChecked());
+    EXPECT_TRUE(Find<QAction>("MenuOptionExpert").isChecked());
+
+    // The keyboard does not press Shoot: no gauge starts.
+    auto& shoot = Find<QPushButton>("CommandShoot");
+    shoot.setFocus();
+    QTest::keyClick(&shoot, Qt::Key_Space);
+    EXPECT_EQ(shoot.text(), "Shoot");
+
+    main_.FindControl("CommandCheatShoot")->SetVisible(true);
+    EXPECT_TRUE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
     static_cast<TextBox*>(main_.FindControl("TextPower"))->SetText("42");
     EXPECT_EQ(Find<QLineEdit>("TextPower").text(), "42");
-    static_cast<Button*>(main_.FindControl("CommandShoot"))->SetEnabled(false);
-    EXPECT_FALSE(Find<QPushButton>("CommandShoot").isEnabled());
-    main_.FindMenuItem("MenuOptionExpert")->SetChecked(true);
-    EXPECT_TRUE(Action("MenuOptionExpert").isChecked());
 }
 
 TEST_F(QtMainWindow, ClosingTheWindowEndsTheProgram) {
@@ -133,7 +121,7 @@ TEST_F(QtMainWindow, ExitDuringAFlightStartedWithTheMouseEndsTheProgram) {
             return;
         }
         captionInFlight = shoot.text();
-        Action("MenuOptionExit").trigger();
+        Find<QAction>("MenuOptionExit").trigger();
     };
     QTimer::singleShot(0, step);
     QTimer::singleShot(20000, [this] { platform_.Guarded([this] { platform_.EndProgram(); }); });

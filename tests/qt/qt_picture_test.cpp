@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPalette>
 #include <QTest>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -44,70 +43,46 @@ std::vector<int> MarkedRows(const QImage& image, int column) {
     return rows;
 }
 
-TEST(QtPictureRender, DrawsALineOnePixelWideAtFifteenUnitsPerPixel) {
-    const QImage image = RenderDisplayList({Line(150, 300, 1350, 300)}, kWhite, kArea, 1);
-    ASSERT_EQ(image.size(), kArea);
-    for (int x = 10; x <= 90; x += 10) {
-        EXPECT_TRUE(IsRed(image, x, 20)) << x;
+TEST(QtPictureRender, DrawsALineOneDevicePixelWideAtFifteenUnitsAPixelAtEitherRatio) {
+    for (const int ratio : {1, 2}) {
+        const QImage image = RenderDisplayList({Line(150, 300, 1350, 300)}, kWhite, kArea, ratio);
+        ASSERT_EQ(image.size(), kArea * ratio);
+        EXPECT_TRUE(IsRed(image, 10 * ratio, 20 * ratio)) << ratio;
+        EXPECT_TRUE(IsRed(image, 90 * ratio, 20 * ratio)) << ratio;
+        EXPECT_EQ(MarkedRows(image, 50 * ratio), std::vector<int>({20 * ratio})) << ratio;
+        EXPECT_EQ(image.pixelColor(5 * ratio, 20 * ratio), kWhitePixel) << ratio;
     }
-    EXPECT_EQ(MarkedRows(image, 50), std::vector<int>({20}));
-    EXPECT_EQ(image.pixelColor(5, 20), kWhitePixel);
-    EXPECT_EQ(image.pixelColor(95, 20), kWhitePixel);
 }
 
-TEST(QtPictureRender, KeepsLinesOneDevicePixelWideOnDenseScreens) {
-    const QImage image = RenderDisplayList({Line(150, 300, 1350, 300)}, kWhite, kArea, 2);
-    ASSERT_EQ(image.size(), kArea * 2);
-    EXPECT_EQ(MarkedRows(image, 100), std::vector<int>({40}));
-    EXPECT_TRUE(IsRed(image, 100, 40));
-}
-
-TEST(QtPictureRender, FillsABoxIncludingBothCorners) {
+TEST(QtPictureRender, FillsBoxesAndOutlinesEllipsesAndCircles) {
     const DrawCommand box{Kind::FilledBox, 300, 150, 150, 300, 0, 0, kRed};  // corners in any order
-    const QImage image = RenderDisplayList({box}, kWhite, kArea, 1);
-    for (int y = 10; y <= 20; ++y) {
-        for (int x = 10; x <= 20; ++x) {
-            ASSERT_TRUE(IsRed(image, x, y)) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(image.pixelColor(9, 15), kWhitePixel);
-    EXPECT_EQ(image.pixelColor(22, 15), kWhitePixel);
-    EXPECT_EQ(image.pixelColor(15, 22), kWhitePixel);
-}
+    const QImage filled = RenderDisplayList({box}, kWhite, kArea, 1);
+    EXPECT_TRUE(IsRed(filled, 10, 10) && IsRed(filled, 20, 20) && IsRed(filled, 15, 15));
+    EXPECT_EQ(filled.pixelColor(22, 15), kWhitePixel);
 
-TEST(QtPictureRender, DrawsAFlatEllipseAsItsDiameter) {
+    // Ratio 0 draws the diameter alone.
     const DrawCommand flat{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed};
-    const QImage image = RenderDisplayList({flat}, kWhite, kArea, 1);
-    for (int x = 31; x <= 69; ++x) {
-        ASSERT_TRUE(IsRed(image, x, 40)) << x;
-    }
-    EXPECT_EQ(MarkedRows(image, 50), std::vector<int>({40}));
-    EXPECT_EQ(MarkedRows(image, 20), std::vector<int>());
-}
+    const QImage segment = RenderDisplayList({flat}, kWhite, kArea, 1);
+    EXPECT_TRUE(IsRed(segment, 31, 40) && IsRed(segment, 69, 40));
+    EXPECT_EQ(MarkedRows(segment, 50), std::vector<int>({40}));
 
-TEST(QtPictureRender, DrawsEllipsesAndCirclesAsOutlines) {
     const DrawCommand ellipse{Kind::Ellipse, 750, 600, 0, 0, 450, 0.5f, kRed};
-    const QImage flat = RenderDisplayList({ellipse}, kWhite, kArea, 1);
-    EXPECT_TRUE(IsRed(flat, 50, 25));  // top of the vertical semi-axis, 225 units up
-    EXPECT_TRUE(IsRed(flat, 50, 55));
-    EXPECT_EQ(flat.pixelColor(50, 40), kWhitePixel);  // not filled
+    const QImage oval = RenderDisplayList({ellipse}, kWhite, kArea, 1);
+    EXPECT_TRUE(IsRed(oval, 50, 25) && IsRed(oval, 50, 55));  // 225 units above and below
+    EXPECT_EQ(oval.pixelColor(50, 40), kWhitePixel);          // not filled
 
     const DrawCommand circle{Kind::Circle, 750, 600, 0, 0, 450, 0, kRed};
     const QImage round = RenderDisplayList({circle}, kWhite, kArea, 1);
-    EXPECT_TRUE(IsRed(round, 50, 10));
-    EXPECT_TRUE(IsRed(round, 20, 40));
+    EXPECT_TRUE(IsRed(round, 50, 10) && IsRed(round, 20, 40));
     EXPECT_EQ(round.pixelColor(50, 40), kWhitePixel);
 }
 
+// System colour 15 is the button face of the running style.
 TEST(QtPictureRender, ClearsToTheBackColourIncludingTheButtonFace) {
     const QImage red = RenderDisplayList({Line(0, 0, 1500, 1200), {Kind::Clear}}, kRed, kArea, 1);
-    EXPECT_TRUE(IsRed(red, 0, 0));
-    EXPECT_TRUE(IsRed(red, 99, 79));
-
+    EXPECT_TRUE(IsRed(red, 0, 0) && IsRed(red, 99, 79));
     const QImage face = RenderDisplayList({{Kind::Clear}}, kButtonFaceColor, kArea, 1);
-    const QColor expected = QApplication::palette().color(QPalette::Button);
-    EXPECT_EQ(face.pixelColor(50, 40), expected);
-    EXPECT_EQ(ToQColor(kButtonFaceColor), expected);
+    EXPECT_EQ(face.pixelColor(50, 40), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(ToQColor(0x0080FFu), QColor(255, 128, 0));  // red in the lowest byte
 }
 
@@ -125,48 +100,28 @@ TEST(QtPictureRender, SurvivesPointsThatCannotBeDrawnAndKeepsTheRest) {
     EXPECT_EQ(MarkedRows(image, 50), std::vector<int>({20, 40}));
 }
 
-class QtPictureWidget : public testing::Test {
-  protected:
-    void SetUp() override {
-        form_.Show();
-        widget_ = platform_.WindowOf(form_)->findChild<QWidget*>("PictureProbe");
-        ASSERT_NE(widget_, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_->window()));
-    }
+// The drawing shows once presented, inside a sunken border, and repaints with
+// a new back colour.
+TEST(QtPictureWidget, ShowsThePresentedDrawingInsideItsBorder) {
+    QtPlatform platform;
+    qt_test::ProbeForm form{platform};
+    form.Show();
+    auto* widget = platform.WindowOf(form)->findChild<QFrame*>("PictureProbe");
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget->window()));
+    EXPECT_EQ(widget->contentsRect(), QRect(2, 2, 196, 96));  // 3000 x 1500 units
+    const auto shown = [widget] { return widget->grab(widget->contentsRect()).toImage(); };
 
-    // The drawing as shown, without the picture's border.
-    QImage Shown() { return widget_->grab(widget_->contentsRect()).toImage(); }
-
-    QtPlatform platform_;
-    qt_test::ProbeForm form_{platform_};
-    QWidget* widget_ = nullptr;
-};
-
-TEST_F(QtPictureWidget, ShowsTheDrawingOncePresented) {
-    Picture& picture = *form_.picture;
-    picture.Cls();
-    picture.DrawLine(150, 300, 1350, 300, kRed);
-    EXPECT_FALSE(IsRed(Shown(), 50, 20));  // not complete until presented
-    picture.Present();
-    EXPECT_TRUE(IsRed(Shown(), 50, 20));
-    EXPECT_EQ(Shown().pixelColor(50, 60), kWhitePixel);
-}
-
-TEST_F(QtPictureWidget, DrawsInsideASunkenBorder) {
-    EXPECT_EQ(widget_->size(), QSize(200, 100));  // 3000 x 1500 units
-    const QRect inside = static_cast<QFrame*>(widget_)->contentsRect();
-    EXPECT_EQ(inside, QRect(2, 2, 196, 96));
-    form_.picture->FillBox(0, 0, 0, 0, kRed);
-    form_.picture->Present();
-    EXPECT_TRUE(IsRed(widget_->grab().toImage(), 2, 2));  // the origin is inside the border
-    EXPECT_FALSE(IsRed(widget_->grab().toImage(), 1, 1));
-}
-
-TEST_F(QtPictureWidget, RepaintsWithANewBackColour) {
-    form_.picture->Cls();
-    form_.picture->Present();
-    form_.picture->SetBackColor(kRed);
-    EXPECT_TRUE(IsRed(Shown(), 50, 60));
+    form.picture->DrawLine(150, 300, 1350, 300, kRed);
+    form.picture->FillBox(0, 0, 0, 0, kRed);
+    EXPECT_FALSE(IsRed(shown(), 50, 20));  // not complete until presented
+    form.picture->Present();
+    EXPECT_TRUE(IsRed(shown(), 50, 20));
+    EXPECT_TRUE(IsRed(shown(), 0, 0));  // the origin is inside the border
+    EXPECT_FALSE(IsRed(widget->grab().toImage(), 1, 1));
+    EXPECT_EQ(shown().pixelColor(50, 60), kWhitePixel);
+    form.picture->SetBackColor(kRed);
+    EXPECT_TRUE(IsRed(shown(), 50, 60));
 }
 
 }  // namespace

@@ -26,65 +26,45 @@ void Press(QWidget& box, QMessageBox::StandardButton button) {
     static_cast<QMessageBox&>(box).button(button)->click();
 }
 
-TEST(QtPlatformClocks, TimeOfDayIsLocalSecondsSinceMidnight) {
+// Local seconds since midnight, and both clocks finer than a millisecond.
+TEST(QtPlatform, ClocksTellTheLocalTimeOfDayFinerThanAMillisecond) {
     QtPlatform platform;
     const double expected = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    const double now = platform.TimeOfDay();
-    EXPECT_GE(now, 0);
-    EXPECT_LT(now, kSecondsPerDay);
-    const double apart = std::abs(now - expected);
-    EXPECT_LT(std::min(apart, kSecondsPerDay - apart), 1.0);  // either side of midnight
-}
-
-TEST(QtPlatformClocks, ClocksResolveLessThanAMillisecond) {
-    QtPlatform platform;
-    const double start = platform.MonotonicSeconds();
-    double later = start;
-    while (later == start) {
-        later = platform.MonotonicSeconds();
-    }
-    EXPECT_LT(later - start, 0.001);
     const double day = platform.TimeOfDay();
-    double dayLater = day;
-    while (dayLater == day) {
-        dayLater = platform.TimeOfDay();
+    EXPECT_TRUE(day >= 0 && day < kSecondsPerDay) << day;
+    const double apart = std::abs(day - expected);
+    EXPECT_LT(std::min(apart, kSecondsPerDay - apart), 1.0);  // either side of midnight
+    for (double (QtPlatform::*clock)() : {&QtPlatform::MonotonicSeconds, &QtPlatform::TimeOfDay}) {
+        const double start = (platform.*clock)();
+        double later = start;
+        while (later == start) {
+            later = (platform.*clock)();
+        }
+        EXPECT_LT(std::abs(later - start), 0.001);
     }
-    EXPECT_LT(std::abs(dayLater - day), 0.001);
 }
 
-TEST(QtPlatformRandom, DrawsUniformlyBelowOne) {
-    QtPlatform platform;
+// Strictly below 1, uniform, the same sequence unseeded and not when seeded from the clock.
+TEST(QtPlatform, RandomDrawsUniformlyBelowOne) {
+    QtPlatform platform, twin;
     double sum = 0;
     constexpr int kDraws = 200000;
     for (int i = 0; i < kDraws; ++i) {
         const float value = platform.Random();
-        ASSERT_GE(value, 0.0f);
-        ASSERT_LT(value, 1.0f);
+        ASSERT_TRUE(value >= 0.0f && value < 1.0f) << value;
+        ASSERT_EQ(twin.Random(), value);
         sum += value;
     }
     EXPECT_NEAR(sum / kDraws, 0.5, 0.005);
-}
-
-TEST(QtPlatformRandom, RepeatsUnseededAndVariesWhenSeededFromTheClock) {
-    QtPlatform first;
-    QtPlatform second;
-    std::vector<float> a;
-    std::vector<float> b;
-    for (int i = 0; i < 8; ++i) {
-        a.push_back(first.Random());
-        b.push_back(second.Random());
-    }
-    EXPECT_EQ(a, b);
-    first.Randomize();
+    platform.Randomize();
     QTest::qWait(2);
-    second.Randomize();
-    EXPECT_NE(first.Random(), second.Random());
+    twin.Randomize();
+    EXPECT_NE(platform.Random(), twin.Random());
 }
 
-TEST(QtPlatformBoxes, MessageBoxReportsTheButtonAndNamesTheGame) {
+TEST(QtPlatform, BoxesReportTheAnswerUnderTheGamesName) {
     QtPlatform platform;
-    QString title;
-    QString text;
+    QString title, text;
     WhenModalOpens([&](QWidget& box) {
         title = box.windowTitle();
         text = static_cast<QMessageBox&>(box).text();
@@ -93,23 +73,19 @@ TEST(QtPlatformBoxes, MessageBoxReportsTheButtonAndNamesTheGame) {
     EXPECT_EQ(platform.MessageBox("Play  again?", BoxButtons::YesNo, ""), BoxAnswer::No);
     EXPECT_EQ(title, "Dorvanta");
     EXPECT_EQ(text, "Play  again?");
-
     WhenModalOpens([](QWidget& box) { Press(box, QMessageBox::Cancel); });
     EXPECT_EQ(platform.MessageBox("Sure?", BoxButtons::OkCancel, "Title"), BoxAnswer::Cancel);
-}
 
-TEST(QtPlatformBoxes, InputBoxReturnsTheTextOrNothingWhenCancelled) {
-    QtPlatform platform;
-    WhenModalOpens([](QWidget& box) {
-        auto& dialog = static_cast<QInputDialog&>(box);
-        dialog.setTextValue("Ann");
-        dialog.accept();
-    });
+    const auto answer = [](bool accept) {
+        return [accept](QWidget& box) {
+            static_cast<QInputDialog&>(box).setTextValue("Ann");
+            accept ? static_cast<QInputDialog&>(box).accept()
+                   : static_cast<QInputDialog&>(box).reject();
+        };
+    };
+    WhenModalOpens(answer(true));
     EXPECT_EQ(platform.InputBox("Your name:", "High score"), "Ann");
-    WhenModalOpens([](QWidget& box) {
-        static_cast<QInputDialog&>(box).setTextValue("Bob");
-        static_cast<QInputDialog&>(box).reject();
-    });
+    WhenModalOpens(answer(false));
     EXPECT_EQ(platform.InputBox("Your name:", "High score"), "");
 }
 
@@ -123,7 +99,7 @@ struct Frame {
 // A flight yields step after step; a box opens inside one of its yields, and
 // while the box waits, the player chooses Exit. Everything unwinds, innermost
 // first, and the event loop ends.
-TEST(QtPlatformQuit, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
+TEST(QtPlatform, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
     QtPlatform platform;
     std::vector<std::string> left;
     int steps = 0;
@@ -162,7 +138,7 @@ TEST(QtPlatformQuit, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
     EXPECT_THROW(platform.MessageBox("Late", BoxButtons::Ok, ""), QuitRequested);
 }
 
-TEST(QtPlatformQuit, AnUnexpectedFaultIsReportedAndEndsTheProgram) {
+TEST(QtPlatform, AnUnexpectedFaultIsReportedAndEndsTheProgram) {
     QtPlatform platform;
     QString reported;
     QTimer::singleShot(0,

@@ -1,6 +1,6 @@
 // Shared pieces of the desktop tests: a scratch working directory for tests
-// that start the real main window, a small form of every control kind that
-// records what reached it, and a way to answer a modal box that is about to open.
+// that start the real main window, a probe window, and a way to answer a modal
+// box that is about to open.
 #pragma once
 
 #include <QApplication>
@@ -40,6 +40,7 @@ class ScratchDirectory {
 constexpr Color kWhite = 0xFFFFFFu;
 constexpr Color kRed = 0x0000FFu;
 
+// A small window of every control kind that records what reaches it.
 class ProbeForm : public Form {
   public:
     explicit ProbeForm(Platform& platform)
@@ -48,44 +49,20 @@ class ProbeForm : public Form {
         button->onMouseDown = [this](int mouseButton) { presses.push_back(mouseButton); };
         button->onClick = [this] { ++clicks; };
         text = &AddTextBox("TextNoDigits", {120, 900, 1500, 375});
-        text->onKeyPress = [](char& key) {
-            if (key >= '0' && key <= '9') {
-                key = 0;
-            }
-        };
+        text->onKeyPress = [](char& key) { key = key >= '0' && key <= '9' ? 0 : key; };
         text->onChange = [this] { ++textChanges; };
         bar = &AddHScrollBar("HScrollProbe", {120, 1500, 2055, 375}, -10, 10, 0);
         bar->onChange = [this] { ++barChanges; };
         bar->onScroll = [this] { ++barScrolls; };
-        offsetBar = &AddHScrollBar("HScrollOffset", {2400, 1500, 1500, 375}, 5, 10, 7);
-        offsetBar->onChange = [this] { ++barChanges; };
         picture = &AddPicture("PictureProbe", {120, 2100, 3000, 1500}, kWhite);
-        picture->onClick = [this] { ++pictureClicks; };
-        MenuItem& menu = AddMenu("MenuProbe", "Probe");
-        toggle = &menu.AddItem("MenuOptionToggle", "Toggle");
-        toggle->onClick = [this] { toggle->SetChecked(!toggle->Checked()); };
-        stubborn = &menu.AddItem("MenuOptionStubborn", "Stubborn");
-        stubborn->onClick = [this] { ++stubbornClicks; };
     }
 
     Button* button;
     TextBox* text;
     ScrollBar* bar;
-    ScrollBar* offsetBar;  // a range that excludes Qt's default value
     Picture* picture;
-    MenuItem* toggle;
-    MenuItem* stubborn;
     std::vector<int> presses;
-    int clicks = 0;
-    int textChanges = 0;
-    int barChanges = 0;
-    int barScrolls = 0;
-    int pictureClicks = 0;
-    int stubbornClicks = 0;
-    int activations = 0;
-
-  protected:
-    void Form_Activate() override { ++activations; }
+    int clicks = 0, textChanges = 0, barChanges = 0, barScrolls = 0;
 };
 
 // Runs `action` on the modal box once it is open (inside its own event loop).
