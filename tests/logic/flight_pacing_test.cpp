@@ -1,4 +1,5 @@
 #include <limits>
+#include <utility>
 
 #include "flight/pacing.h"
 #include "flight/wait.h"
@@ -7,21 +8,16 @@
 namespace dorvanta {
 namespace {
 
+// A product no calibration can give (damaged, NaN, infinite, negative) counts as no delay.
 TEST(FlightPacing, AStepYieldsTheWholePartOfItsProductAndAtLeastOnce) {
-    EXPECT_EQ(YieldCount(0), 1);
-    EXPECT_EQ(YieldCount(0.999), 1);
-    EXPECT_EQ(YieldCount(1), 1);
-    EXPECT_EQ(YieldCount(2.999), 2);
-    EXPECT_EQ(YieldCount(300 * 12.5), 3750);
-    EXPECT_EQ(YieldCount(1e9), 1000000000);
-}
-
-TEST(FlightPacing, AProductNoCalibrationCanGiveCountsAsNoDelay) {
-    EXPECT_EQ(YieldCount(std::numeric_limits<double>::quiet_NaN()), 1);
-    EXPECT_EQ(YieldCount(std::numeric_limits<double>::infinity()), 1);
-    EXPECT_EQ(YieldCount(-1), 1);
-    EXPECT_EQ(YieldCount(-1e300), 1);
-    EXPECT_EQ(YieldCount(1e300), 1);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::int64_t> kCases[] = {
+        {0, 1},   {0.999, 1}, {2.999, 2}, {300 * 12.5, 3750}, {1e9, 1000000000},
+        {nan, 1}, {inf, 1},   {-1, 1},    {-1e300, 1},        {1e300, 1}};
+    for (const auto& [product, yields] : kCases) {
+        EXPECT_EQ(YieldCount(product), yields) << product;
+    }
 }
 
 TEST(FlightWait, EndsAfterThreeSecondsAlsoAcrossMidnight) {
@@ -36,42 +32,27 @@ TEST(FlightWait, EndsAfterThreeSecondsAlsoAcrossMidnight) {
     }
 }
 
-class FlightDamagedCalibration : public ShotTest, public ::testing::WithParamInterface<double> {};
+using FlightSpeed = ShotTest;
 
 // A damaged data file may hold any factor: gauges and flights still move one
 // step per yield and can be stopped.
-TEST_P(FlightDamagedCalibration, StillYieldsOncePerStep) {
-    Set("CalibrationFactor", GetParam());
-    Set("HeadToHead", 0);
-    std::int64_t yields = platform_.YieldCount();
-    Throw(1100, 5, 0);  // a miss in 494 steps
-    EXPECT_EQ(platform_.YieldCount() - yields, 494);
+TEST_F(FlightSpeed, ADamagedCalibrationStillYieldsOncePerStep) {
+    for (double factor : {std::numeric_limits<double>::quiet_NaN(), -1.0, 1e300}) {
+        SCOPED_TRACE(factor);
+        Set("CalibrationFactor", factor);
+        Set("HeadToHead", 0);
+        const std::int64_t yields = platform_.YieldCount();
+        Throw(1100, 5, 0);  // a miss in 494 steps
+        EXPECT_EQ(platform_.YieldCount() - yields, 494);
 
-    double power = 0;
-    platform_.AtYield(5, [this, &power] {
-        power = Get("Power");
-        NewGame();
-    });
-    Shoot().PressMouse(kLeftButton);
-    EXPECT_EQ(power, 1102.5);
-}
-
-INSTANTIATE_TEST_SUITE_P(Factors, FlightDamagedCalibration,
-                         ::testing::Values(std::numeric_limits<double>::quiet_NaN(), -1.0, 1e300));
-
-class FlightSpeed : public ShotTest {};
-
-TEST_F(FlightSpeed, SlowMotionAndTheCalibrationSetTheYieldsOfAFlightStep) {
-    Set("CalibrationFactor", 2500);
-    Set("HeadToHead", 0);
-    std::int64_t yields = platform_.YieldCount();
-    Throw(1100, 5, 0);
-    EXPECT_EQ(platform_.YieldCount() - yields, 494 * 2);
-
-    Set("SlowFactor", 300);
-    yields = platform_.YieldCount();
-    Throw(1100, 5, 0);
-    EXPECT_EQ(platform_.YieldCount() - yields, 494 * 750);
+        double power = 0;
+        platform_.AtYield(5, [this, &power] {
+            power = Get("Power");
+            NewGame();
+        });
+        Shoot().PressMouse(kLeftButton);
+        EXPECT_EQ(power, 1102.5);
+    }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class ShotTest : public InTempDir {
         main_ = std::make_unique<FormMain>(platform_);
         main_->Load();
         probe_ = std::make_unique<GameStateProbe>(*main_);
-        probe_->Set("CalibrationFactor", 0);
+        Set("CalibrationFactor", 0);
     }
     void TearDown() override {
         probe_.reset();
@@ -28,12 +28,12 @@ class ShotTest : public InTempDir {
         InTempDir::TearDown();
     }
 
-    Button& Shoot() { return Control<Button>("CommandShoot"); }
-    TextBox& Text(const std::string& name) { return Control<TextBox>(name); }
     template <class T>
     T& Control(const std::string& name) {
         return *dynamic_cast<T*>(main_->FindControl(name));
     }
+    Button& Shoot() { return Control<Button>("CommandShoot"); }
+    std::string TextOf(const std::string& box) { return Control<TextBox>(box).Text(); }
     double Get(const std::string& name) { return probe_->Get(name); }
     void Set(const std::string& name, double value) { probe_->Set(name, value); }
     void NewGame() { main_->FindMenuItem("MenuOptionNewGame")->Click(); }
@@ -45,16 +45,6 @@ class ShotTest : public InTempDir {
         Set("Azimuth", azimuth);
         Set("ShotPhase", 4);
         probe_->PlayerShot();
-    }
-    // Leaves only the listed cups of the far rack standing, with the count to match.
-    void StandOnly(std::initializer_list<int> cups) {
-        for (int i = 1; i <= kCupCount; ++i) {
-            Set("CupStanding(" + std::to_string(i) + ")", 0);
-        }
-        for (int cup : cups) {
-            Set("CupStanding(" + std::to_string(cup) + ")", -1);
-        }
-        Set("CupsLeft", static_cast<double>(cups.size()));
     }
 
     ScriptedPlatform platform_;

@@ -5,7 +5,7 @@ namespace {
 
 class ShotHand : public ShotTest {
   protected:
-    TextBox& Box() { return Text("TextHandX"); }
+    TextBox& Box() { return Control<TextBox>("TextHandX"); }
     ScrollBar& Bar() { return Control<ScrollBar>("HScrollHand"); }
     // Each key at the end of the text (a rewrite puts the caret at the start).
     void Type(const std::string& keys) {
@@ -14,10 +14,6 @@ class ShotHand : public ShotTest {
             Box().TypeKey(key);
         }
     }
-    void Clear() {
-        Box().SelectAll();
-        Box().TypeKey(kBackspace);
-    }
     void ExpectHand(const std::string& text, int scroll, double handX) {
         EXPECT_EQ(Box().Text(), text);
         EXPECT_EQ(Bar().Value(), scroll);
@@ -25,63 +21,49 @@ class ShotHand : public ShotTest {
     }
 };
 
-TEST_F(ShotHand, TypedDigitsLoseTheirLeadingZeroAndMoveTheHand) {
-    Clear();
-    Type("05");
-    ExpectHand("5", 50, 5);
+TEST_F(ShotHand, TheBoxTakesANumberOnTheTableAndMovesTheHandAndTheScrollBar) {
+    const struct {
+        const char* set;  // given to the box first, unless null
+        const char* typed;
+        const char* text;
+        int scroll;
+        double handX;
+    } kEntries[] = {
+        {"", "05", "5", 50, 5},     // the 0 does not move the scroll bar, so the 5 follows it
+        {"30", "", "24", 240, 24},  // held at the table's edge
+        {"-30", "", "-24", -240, -24},
+        {"", "-", "-0", 0, 0},  // a minus goes in front of the number
+        {"7", "-", "-7", -70, -7},
+        {nullptr, "-.5.", "-7.5", -75, -7.5},  // a second minus and a second point are refused
+        {"", "1a+ 2", "12", 120, 12},          // only digits, point, minus and backspace
+        {nullptr, "\b", "1", 10, 1},
+        {"0.2", "", "0.2", 2, 0.2},
+        {"0.25", "", "0.25", 2, 0.2},  // between two scroll units: 2.5 rounds to the even 2
+        {"0.45", "", "0.4", 4, 0.4},
+        {"5-", "", "5", 50, 5},  // a positive leading value is tidied, whatever follows it
+    };
+    for (const auto& entry : kEntries) {
+        SCOPED_TRACE(entry.text);
+        if (entry.set != nullptr) {
+            Box().SetText(entry.set);
+        }
+        Type(entry.typed);
+        ExpectHand(entry.text, entry.scroll, entry.handX);
+    }
 }
 
 // Regression: rewriting the box with the text it already held moved the caret to
 // the start, so the 0 of a typed 30 landed in front of the 3.
 TEST_F(ShotHand, KeysTypedOneAfterAnotherStayInOrder) {
-    Clear();
+    Box().SetText("");
     Box().TypeKey('3');
     Box().TypeKey('0');
     ExpectHand("24", 240, 24);
-    Clear();
-    Box().TypeKey('1');
-    Box().TypeKey('2');
-    Box().TypeKey('.');
-    Box().TypeKey('5');
+    Box().SetText("");
+    for (char key : std::string("12.5")) {
+        Box().TypeKey(key);
+    }
     ExpectHand("12.5", 125, 12.5);
-}
-
-TEST_F(ShotHand, AValueBeyondTheTableIsHeldAtItsEdge) {
-    Box().SetText("30");
-    ExpectHand("24", 240, 24);
-    Box().SetText("-30");
-    ExpectHand("-24", -240, -24);
-}
-
-TEST_F(ShotHand, AMinusGoesInFrontOfTheNumber) {
-    Clear();
-    Type("-");
-    ExpectHand("-0", 0, 0);
-
-    Box().SetText("7");
-    Type("-");
-    ExpectHand("-7", -70, -7);
-    // A second minus and a second point are refused.
-    Type("-.5.");
-    ExpectHand("-7.5", -75, -7.5);
-}
-
-TEST_F(ShotHand, OnlyDigitsPointMinusAndBackspaceAreTyped) {
-    Clear();
-    Type("1a+ 2");
-    ExpectHand("12", 120, 12);
-    Box().SetSelection(2, 0);
-    Box().TypeKey(kBackspace);
-    ExpectHand("1", 10, 1);
-}
-
-TEST_F(ShotHand, ATextBetweenTwoScrollUnitsStaysAsTyped) {
-    Box().SetText("0.2");
-    ExpectHand("0.2", 2, 0.2);
-    Box().SetText("0.25");  // 2.5 units round to the even 2
-    ExpectHand("0.25", 2, 0.2);
-    Box().SetText("0.45");  // 4.5 units round to the even 4
-    ExpectHand("0.4", 4, 0.4);
 }
 
 TEST_F(ShotHand, TheScrollBarSetsTheHandInTenths) {
@@ -99,11 +81,8 @@ TEST_F(ShotHand, UnfinishedEntriesStayAsTyped) {
         EXPECT_EQ(Box().Text(), text);
         EXPECT_EQ(Bar().Value(), 0);
     }
-    // A positive leading value is tidied, whatever follows it.
-    Box().SetText("5-");
-    ExpectHand("5", 50, 5);
     // A digit typed in front of a minus, where a rewrite leaves the caret.
-    Clear();
+    Box().SetText("");
     Type("-");
     Box().SetSelection(0, 0);
     Box().TypeKey('0');

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "records/data_file.h"
@@ -6,100 +7,73 @@
 namespace dorvanta {
 namespace {
 
-// Shots that fly the same way every time against a new rack.
-constexpr double kMakesCupOne[] = {1250, 45, 0};
-constexpr double kMisses[] = {1100, 5, 0};  // over the rack, 494 steps
-constexpr std::int64_t kMissSteps = 494;
 const double kRowSpacing = std::sqrt(3.0) * 2;
 
 class ShotTurn : public ShotTest {
   protected:
-    void Make() { Throw(kMakesCupOne[0], kMakesCupOne[1], kMakesCupOne[2]); }
-    void Miss() { Throw(kMisses[0], kMisses[1], kMisses[2]); }
-    std::string TextOf(const std::string& name) { return Text(name).Text(); }
-    bool Stands(int cup) { return Get("CupStanding(" + std::to_string(cup) + ")") != 0; }
-    // The last cup of the rack, at the shot count that wins with the next shot.
-    void ReadyToWin(double shotsTaken, double skillFactor = 1.0) {
-        StandOnly({1});
+    void Make() { Throw(1250, 45, 0); }  // cup 1 of a new rack, in 474 steps
+    void Miss() { Throw(1100, 5, 0); }   // over the rack, in 494 steps
+    static std::string Cup(int cup) { return "CupStanding(" + std::to_string(cup) + ")"; }
+    // The far rack as one digit a cup, 1 for standing, and the count of cups left.
+    void SetRack(const std::string& rack) {
+        for (int cup = 1; cup <= kCupCount; ++cup) {
+            Set(Cup(cup), rack[cup - 1] == '1' ? -1 : 0);
+        }
+        Set("CupsLeft", static_cast<double>(std::count(rack.begin(), rack.end(), '1')));
+    }
+    std::string Rack() {
+        std::string rack;
+        for (int cup = 1; cup <= kCupCount; ++cup) {
+            rack += Get(Cup(cup)) != 0 ? '1' : '0';
+        }
+        return rack + " " + std::to_string(static_cast<int>(Get("CupsLeft")));
+    }
+    // Shots taken, shots made and the percentage, as the boxes show them.
+    std::string Counts() {
+        return TextOf("TextShotsTaken") + " " + TextOf("TextShotsMade") + " " +
+               TextOf("TextShootingPercentage");
+    }
+    // Makes the last cup of the rack with `shotsTaken` shots before it, answering No
+    // to another game.
+    void MakeTheLastCup(double shotsTaken, double skillFactor = 1.0) {
+        SetRack("1000000000");
         Set("ShotsTaken", shotsTaken);
         Set("SkillFactor", skillFactor);
-    }
-    bool AnyInputBox() const {
-        for (const ShownBox& box : platform_.Boxes()) {
-            if (box.isInput) {
-                return true;
-            }
-        }
-        return false;
+        platform_.QueueAnswer(BoxAnswer::No);
+        Make();
     }
 };
 
-TEST_F(ShotTurn, AMadeShotIsCountedTheCupRemovedAndTheBallHandedBack) {
+TEST_F(ShotTurn, AMissIsCountedAtOnceAndAMadeCupAfterAWaitWithTheBallHandedBack) {
     Set("HeadToHead", 0);
-    const double start = platform_.MonotonicSeconds();
-    Make();
-    EXPECT_EQ(Get("CupsLeft"), 9);
-    EXPECT_FALSE(Stands(1));
-    EXPECT_EQ(TextOf("TextShotsTaken"), "1");
-    EXPECT_EQ(TextOf("TextShotsMade"), "1");
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "100");
-    EXPECT_EQ(Get("BallZ"), -48);
-    EXPECT_EQ(Get("BallY"), 30);
-    // Three seconds of waiting after the make.
-    EXPECT_GT(platform_.MonotonicSeconds() - start, 3);
-    EXPECT_EQ(Get("ShotPhase"), 0);
-    EXPECT_EQ(Shoot().Caption(), "Shoot");
-    EXPECT_TRUE(Shoot().Enabled());
-
-    Miss();
-    EXPECT_EQ(TextOf("TextShotsTaken"), "2");
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "50");
-    EXPECT_GT(Get("BallZ"), 60);  // a missed ball stays where it ended
-}
-
-TEST_F(ShotTurn, AMissWaitsForNothing) {
     const std::int64_t yields = platform_.YieldCount();
     Miss();
-    EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps);
-    EXPECT_EQ(Get("CupsLeft"), 10);
-}
-
-TEST_F(ShotTurn, SixLeftReformsTheFrontThreeRowsOneRowBack) {
-    StandOnly({1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(platform_.YieldCount() - yields, 494);
+    EXPECT_GT(Get("BallZ"), 60);  // a missed ball stays where it ended
+    const double start = platform_.MonotonicSeconds();
     Make();
-    EXPECT_EQ(Get("CupsLeft"), 6);
-    for (int cup = 1; cup <= kCupCount; ++cup) {
-        EXPECT_EQ(Stands(cup), cup <= 6) << cup;
-    }
-    EXPECT_EQ(Get("RackZ"), 36 + kRowSpacing);
+    EXPECT_GT(platform_.MonotonicSeconds() - start, 3.4);  // 474 steps and three seconds
+    EXPECT_EQ(Counts(), "2 1 50");
+    EXPECT_EQ(Rack(), "0111111111 9");
+    EXPECT_EQ(std::pair(Get("BallY"), Get("BallZ")), std::pair(30.0, -48.0));
 }
 
-TEST_F(ShotTurn, ThreeLeftReformsTheBackTriangleAtHome) {
-    StandOnly({1, 5, 8, 9});
-    Set("RackZ", 36 + kRowSpacing);
-    Throw(1280, 45, 0);  // cup 1 of the moved rack
-    EXPECT_EQ(Get("CupsLeft"), 3);
-    for (int cup = 1; cup <= kCupCount; ++cup) {
-        EXPECT_EQ(Stands(cup), cup == 5 || cup == 8 || cup == 9) << cup;
-    }
+TEST_F(ShotTurn, TheFourthAndSeventhMadeCupsReformTheRack) {
+    SetRack("1111111000");
+    Make();  // six left: the front three rows, one row back
+    EXPECT_EQ(Rack(), "1111110000 6");
+    EXPECT_EQ(Get("RackZ"), 36 + kRowSpacing);
+
+    SetRack("1000100110");
+    Throw(1280, 45, 0);  // cup 1 of the moved rack; three left: the back triangle at home
+    EXPECT_EQ(Rack(), "0000100110 3");
     EXPECT_EQ(Get("RackZ"), 36);
 }
 
-TEST_F(ShotTurn, HeadToHeadHandsTheBallAndTheButtonToTheComputer) {
-    Set("HeadToHead", -1);
-    Make();
-    EXPECT_EQ(Get("BallZ"), 48);
-    EXPECT_EQ(Shoot().Caption(), "Opponent's Shot");
-    EXPECT_EQ(Get("ShotPhase"), 5);
-    EXPECT_TRUE(Shoot().Enabled());
-}
-
-TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScore) {
-    ReadyToWin(9);
+TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
     Set("HighScoreBeginner", 11);
     platform_.QueueInput("Ann");
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
+    MakeTheLastCup(9);
     ASSERT_EQ(platform_.Boxes().size(), 2u);
     EXPECT_EQ(platform_.Boxes()[0].text,
               "Congratulations.  You earned a new high score.  Please enter your name");
@@ -120,85 +94,61 @@ TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScore) {
     EXPECT_EQ(platform_.Boxes().size(), 2u);
 }
 
-TEST_F(ShotTurn, NoHighScoreForAsManyShotsOrAfterANumericShot) {
-    ReadyToWin(9);
-    Set("HighScoreBeginner", 10);
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
-    EXPECT_EQ(Get("HighScoreBeginner"), 10);
-
-    NewGame();
-    ReadyToWin(9);
-    Set("HighScoreBeginner", 50);
-    Set("NumericShotUsed", -1);
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
-    EXPECT_EQ(Get("HighScoreBeginner"), 50);
-    EXPECT_FALSE(AnyInputBox());
-}
-
-TEST_F(ShotTurn, TheSkillFactorPicksTheSlotOnlyByItsExactValue) {
-    ReadyToWin(0, 0.2);
-    Set("HighScoreExpert", 5);
-    platform_.QueueInput("Eve");
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
-    EXPECT_EQ(Get("HighScoreExpert"), 1);
-    EXPECT_EQ(DataFile(platform_).ReadSettings().names[2], "Eve");
-
-    NewGame();
-    ReadyToWin(0, 0.3);
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
-    EXPECT_EQ(platform_.Boxes().size(), 3u);  // no second name box
-}
-
-TEST_F(ShotTurn, ACancelledNameStoresAnEmptyName) {
-    ReadyToWin(0);
-    Set("HighScoreBeginner", 999);
-    platform_.QueueInput("");
-    platform_.QueueAnswer(BoxAnswer::No);
-    Make();
-    EXPECT_TRUE(AnyInputBox());
-    EXPECT_EQ(probe_->GetString("NameBeginner"), "");
-    EXPECT_EQ(DataFile(platform_).ReadSettings().names[0], "");
-    EXPECT_EQ(DataFile(platform_).ReadSettings().scores[0], 1);
-}
-
-TEST_F(ShotTurn, YesAfterTheWinStartsANewGame) {
-    ReadyToWin(0);
-    Set("HighScoreBeginner", 0);
-    platform_.QueueAnswer(BoxAnswer::Yes);
-    Make();
-    EXPECT_EQ(Get("CupsLeft"), 10);
-    EXPECT_EQ(Get("ShotsTaken"), 0);
-    EXPECT_EQ(TextOf("TextShotsMade"), "0");
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "0");
-    EXPECT_TRUE(Stands(1));
+TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsSlot) {
+    const struct {
+        double skill;
+        std::string slot;
+        double record, numericShotUsed, shotsBefore;
+        const char* name;  // typed into the name box; null when none is asked for
+        double score;
+    } kWins[] = {
+        {1.0, "Beginner", 10, 0, 9, nullptr, 10},   // as many shots
+        {1.0, "Beginner", 50, -1, 9, nullptr, 50},  // after a numeric shot
+        {1.0, "Beginner", 999, 0, 0, "", 1},        // a cancelled name is stored empty
+        {0.2, "Expert", 5, 0, 0, "Eve", 1},
+        {0.3, "Expert", 5, 0, 0, nullptr, 5},  // no level has this skill factor
+    };
+    for (const auto& win : kWins) {
+        SCOPED_TRACE(win.record);
+        NewGame();
+        Set("HighScore" + win.slot, win.record);
+        Set("NumericShotUsed", win.numericShotUsed);
+        if (win.name != nullptr) {
+            platform_.QueueInput(win.name);
+        }
+        const std::size_t boxes = platform_.Boxes().size();
+        MakeTheLastCup(win.shotsBefore, win.skill);
+        EXPECT_EQ(platform_.Boxes().size() - boxes, win.name != nullptr ? 2u : 1u);
+        EXPECT_EQ(Get("HighScore" + win.slot), win.score);
+        if (win.name != nullptr) {
+            EXPECT_EQ(probe_->GetString("Name" + win.slot), win.name);
+        }
+    }
+    const Settings stored = DataFile(platform_).ReadSettings();
+    EXPECT_EQ(stored.names[0] + " " + std::to_string(stored.scores[0]), " 1");
+    EXPECT_EQ(stored.names[2] + " " + std::to_string(stored.scores[2]), "Eve 1");
 }
 
 TEST_F(ShotTurn, NewGameDuringTheFlightLeavesTheNewGamesPercentageAlone) {
     platform_.AtYield(100, [this] {
         NewGame();
-        Text("TextShootingPercentage").SetText("untouched");
+        Control<TextBox>("TextShootingPercentage").SetText("untouched");
     });
     Miss();
     EXPECT_EQ(TextOf("TextShootingPercentage"), "untouched");
     EXPECT_EQ(Get("ShotsTaken"), 0);
 }
 
-// The ball drops into the cup in the step whose yield runs New Game: the
-// shot belongs to a game that no longer exists and scores nothing in the new.
+// Regression: the ball drops into the cup in the step whose yield runs New Game;
+// the shot belongs to a game that no longer exists and scores nothing in the new.
 TEST_F(ShotTurn, ACupMadeAsTheGameIsResetIsNotScoredInTheNewGame) {
     platform_.AtYield(474, [this] { NewGame(); });
     Make();
-    EXPECT_EQ(Get("CupsLeft"), 10);
-    EXPECT_TRUE(Stands(1));
-    EXPECT_EQ(Get("ShotsTaken"), 0);
-    EXPECT_EQ(TextOf("TextShotsMade"), "0");
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "0");
+    EXPECT_EQ(Rack(), "1111111111 10");
+    EXPECT_EQ(Counts(), "0 0 0");
 }
 
+// Regression: the shot count is 16 bits and must not wrap.
 TEST_F(ShotTurn, TheShotCountStopsAtItsLargestValue) {
     Set("ShotsTaken", 32767);
     Miss();
@@ -206,24 +156,10 @@ TEST_F(ShotTurn, TheShotCountStopsAtItsLargestValue) {
     EXPECT_EQ(TextOf("TextShotsTaken"), "32767");
 }
 
-TEST_F(ShotTurn, AReplayShowsTheLastShotAgainWithoutCountingIt) {
-    Make();
-    Set("Power", 1100);
-    Set("Angle", 5);
-    const double start = platform_.MonotonicSeconds();
-    Set("Replaying", -1);
-    Throw(1100, 5, 0);  // the replay flies the stored shot, not these values
-    EXPECT_GT(platform_.MonotonicSeconds() - start, 3);  // it was made again
-    EXPECT_EQ(Get("CupsLeft"), 9);
-    EXPECT_EQ(Get("ShotsTaken"), 1);
-    EXPECT_FALSE(Stands(1));  // the rack as it was before the replay
-    EXPECT_EQ(Get("Replaying"), 0);
-    EXPECT_EQ(Get("Power"), 1250);
-}
-
+// Regression: with no shot taken the percentage is 0, not a division by zero.
 TEST_F(ShotTurn, AReplayBeforeAnyShotOfTheGameShowsNoPercentage) {
-    Set("LastPower", kMisses[0]);
-    Set("LastAngle", kMisses[1]);
+    Set("LastPower", 1100);
+    Set("LastAngle", 5);
     Set("LastHandY", 30);
     Set("LastHandZ", -48);
     Set("Replaying", -1);
