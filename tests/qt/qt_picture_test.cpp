@@ -26,6 +26,10 @@ DrawCommand Line(float x1, float y1, float x2, float y2) {
     return {Kind::Line, x1, y1, x2, y2, 0, 0, kRed};
 }
 
+QImage Render(const std::vector<DrawCommand>& list, Color back = kWhite, int ratio = 1) {
+    return RenderDisplayList(list, back, kArea, ratio);
+}
+
 // Mostly red: an antialiased curve may not cover a pixel completely.
 bool IsRed(const QImage& image, int x, int y) {
     const QColor pixel = image.pixelColor(x, y);
@@ -45,7 +49,7 @@ std::vector<int> MarkedRows(const QImage& image, int column) {
 
 TEST(QtPictureRender, DrawsALineOneDevicePixelWideAtFifteenUnitsAPixelAtEitherRatio) {
     for (const int ratio : {1, 2}) {
-        const QImage image = RenderDisplayList({Line(150, 300, 1350, 300)}, kWhite, kArea, ratio);
+        const QImage image = Render({Line(150, 300, 1350, 300)}, kWhite, ratio);
         ASSERT_EQ(image.size(), kArea * ratio);
         EXPECT_TRUE(IsRed(image, 10 * ratio, 20 * ratio)) << ratio;
         EXPECT_TRUE(IsRed(image, 90 * ratio, 20 * ratio)) << ratio;
@@ -54,34 +58,30 @@ TEST(QtPictureRender, DrawsALineOneDevicePixelWideAtFifteenUnitsAPixelAtEitherRa
     }
 }
 
+// A box from corners given in any order; an ellipse of ratio 0 as its diameter.
 TEST(QtPictureRender, FillsBoxesAndOutlinesEllipsesAndCircles) {
-    const DrawCommand box{Kind::FilledBox, 300, 150, 150, 300, 0, 0, kRed};  // corners in any order
-    const QImage filled = RenderDisplayList({box}, kWhite, kArea, 1);
+    const QImage filled = Render({{Kind::FilledBox, 300, 150, 150, 300, 0, 0, kRed}});
     EXPECT_TRUE(IsRed(filled, 10, 10) && IsRed(filled, 20, 20) && IsRed(filled, 15, 15));
     EXPECT_EQ(filled.pixelColor(22, 15), kWhitePixel);
 
-    // Ratio 0 draws the diameter alone.
-    const DrawCommand flat{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed};
-    const QImage segment = RenderDisplayList({flat}, kWhite, kArea, 1);
+    const QImage segment = Render({{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed}});
     EXPECT_TRUE(IsRed(segment, 31, 40) && IsRed(segment, 69, 40));
     EXPECT_EQ(MarkedRows(segment, 50), std::vector<int>({40}));
 
-    const DrawCommand ellipse{Kind::Ellipse, 750, 600, 0, 0, 450, 0.5f, kRed};
-    const QImage oval = RenderDisplayList({ellipse}, kWhite, kArea, 1);
+    const QImage oval = Render({{Kind::Ellipse, 750, 600, 0, 0, 450, 0.5f, kRed}});
     EXPECT_TRUE(IsRed(oval, 50, 25) && IsRed(oval, 50, 55));  // 225 units above and below
     EXPECT_EQ(oval.pixelColor(50, 40), kWhitePixel);          // not filled
 
-    const DrawCommand circle{Kind::Circle, 750, 600, 0, 0, 450, 0, kRed};
-    const QImage round = RenderDisplayList({circle}, kWhite, kArea, 1);
+    const QImage round = Render({{Kind::Circle, 750, 600, 0, 0, 450, 0, kRed}});
     EXPECT_TRUE(IsRed(round, 50, 10) && IsRed(round, 20, 40));
     EXPECT_EQ(round.pixelColor(50, 40), kWhitePixel);
 }
 
 // System colour 15 is the button face of the running style.
 TEST(QtPictureRender, ClearsToTheBackColourIncludingTheButtonFace) {
-    const QImage red = RenderDisplayList({Line(0, 0, 1500, 1200), {Kind::Clear}}, kRed, kArea, 1);
+    const QImage red = Render({Line(0, 0, 1500, 1200), {Kind::Clear}}, kRed);
     EXPECT_TRUE(IsRed(red, 0, 0) && IsRed(red, 99, 79));
-    const QImage face = RenderDisplayList({{Kind::Clear}}, kButtonFaceColor, kArea, 1);
+    const QImage face = Render({{Kind::Clear}}, kButtonFaceColor);
     EXPECT_EQ(face.pixelColor(50, 40), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(ToQColor(0x0080FFu), QColor(255, 128, 0));  // red in the lowest byte
 }
@@ -89,14 +89,13 @@ TEST(QtPictureRender, ClearsToTheBackColourIncludingTheButtonFace) {
 TEST(QtPictureRender, SurvivesPointsThatCannotBeDrawnAndKeepsTheRest) {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const QImage image = RenderDisplayList({Line(nan, 0, 100, 100),
-                                            {Kind::Circle, 750, 600, 0, 0, inf, 0, kRed},
-                                            {Kind::FilledBox, nan, 0, 1500, inf, 0, 0, kRed},
-                                            {Kind::Ellipse, 0, 0, 0, 0, 3e38f, nan, kRed},
-                                            {Kind::Ellipse, 750, 600, 0, 0, 3e38f, 3e38f, kRed},
-                                            Line(-1e9f, 300, 1e9f, 300),
-                                            Line(150, 600, 1350, 600)},
-                                           kWhite, kArea, 1);
+    const QImage image = Render({Line(nan, 0, 100, 100),
+                                 {Kind::Circle, 750, 600, 0, 0, inf, 0, kRed},
+                                 {Kind::FilledBox, nan, 0, 1500, inf, 0, 0, kRed},
+                                 {Kind::Ellipse, 0, 0, 0, 0, 3e38f, nan, kRed},
+                                 {Kind::Ellipse, 750, 600, 0, 0, 3e38f, 3e38f, kRed},
+                                 Line(-1e9f, 300, 1e9f, 300),
+                                 Line(150, 600, 1350, 600)});
     EXPECT_EQ(MarkedRows(image, 50), std::vector<int>({20, 40}));
 }
 

@@ -26,6 +26,11 @@ void Press(QWidget& box, QMessageBox::StandardButton button) {
     static_cast<QMessageBox&>(box).button(button)->click();
 }
 
+void Answer(QWidget& box, int result) {
+    static_cast<QInputDialog&>(box).setTextValue("Ann");
+    static_cast<QInputDialog&>(box).done(result);
+}
+
 // Local seconds since midnight, and both clocks finer than a millisecond.
 TEST(QtPlatform, ClocksTellTheLocalTimeOfDayFinerThanAMillisecond) {
     QtPlatform platform;
@@ -76,16 +81,9 @@ TEST(QtPlatform, BoxesReportTheAnswerUnderTheGamesName) {
     WhenModalOpens([](QWidget& box) { Press(box, QMessageBox::Cancel); });
     EXPECT_EQ(platform.MessageBox("Sure?", BoxButtons::OkCancel, "Title"), BoxAnswer::Cancel);
 
-    const auto answer = [](bool accept) {
-        return [accept](QWidget& box) {
-            static_cast<QInputDialog&>(box).setTextValue("Ann");
-            accept ? static_cast<QInputDialog&>(box).accept()
-                   : static_cast<QInputDialog&>(box).reject();
-        };
-    };
-    WhenModalOpens(answer(true));
+    WhenModalOpens([](QWidget& box) { Answer(box, QDialog::Accepted); });
     EXPECT_EQ(platform.InputBox("Your name:", "High score"), "Ann");
-    WhenModalOpens(answer(false));
+    WhenModalOpens([](QWidget& box) { Answer(box, QDialog::Rejected); });
     EXPECT_EQ(platform.InputBox("Your name:", "High score"), "");
 }
 

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,9 +18,7 @@ namespace dorvanta::qt_test {
 // The main window reads and creates its data file in the working directory.
 class ScratchDirectory {
   public:
-    ScratchDirectory() : previous_(std::filesystem::current_path()) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("dorvanta-qt-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    ScratchDirectory() {
         std::filesystem::create_directories(path_);
         std::filesystem::current_path(path_);
     }
@@ -29,12 +26,11 @@ class ScratchDirectory {
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(path_);
     }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
   private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
+    std::filesystem::path previous_ = std::filesystem::current_path();
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("dorvanta-qt-" + std::to_string(QApplication::applicationPid()));
 };
 
 constexpr Color kWhite = 0xFFFFFFu;
