@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "records/data_file.h"
 #include "shot_fixture.h"
@@ -95,33 +96,29 @@ TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
 }
 
 TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsSlot) {
-    const struct {
-        double skill;
-        std::string slot;
-        double record, numericShotUsed, shotsBefore;
-        const char* name;  // typed into the name box; null when none is asked for
-        double score;
-    } kWins[] = {
+    // Skill factor, slot, its record, numeric shot used, shots before the last cup,
+    // the name typed (null when no name box is to be shown), and the record after.
+    const std::tuple<double, std::string, double, double, double, const char*, double> kWins[] = {
         {1.0, "Beginner", 10, 0, 9, nullptr, 10},   // as many shots
         {1.0, "Beginner", 50, -1, 9, nullptr, 50},  // after a numeric shot
         {1.0, "Beginner", 999, 0, 0, "", 1},        // a cancelled name is stored empty
         {0.2, "Expert", 5, 0, 0, "Eve", 1},
         {0.3, "Expert", 5, 0, 0, nullptr, 5},  // no level has this skill factor
     };
-    for (const auto& win : kWins) {
-        SCOPED_TRACE(win.record);
+    for (const auto& [skill, slot, record, numericShotUsed, shotsBefore, name, score] : kWins) {
+        SCOPED_TRACE(record);
         NewGame();
-        Set("HighScore" + win.slot, win.record);
-        Set("NumericShotUsed", win.numericShotUsed);
-        if (win.name != nullptr) {
-            platform_.QueueInput(win.name);
+        Set("HighScore" + slot, record);
+        Set("NumericShotUsed", numericShotUsed);
+        if (name != nullptr) {
+            platform_.QueueInput(name);
         }
         const std::size_t boxes = platform_.Boxes().size();
-        MakeTheLastCup(win.shotsBefore, win.skill);
-        EXPECT_EQ(platform_.Boxes().size() - boxes, win.name != nullptr ? 2u : 1u);
-        EXPECT_EQ(Get("HighScore" + win.slot), win.score);
-        if (win.name != nullptr) {
-            EXPECT_EQ(probe_->GetString("Name" + win.slot), win.name);
+        MakeTheLastCup(shotsBefore, skill);
+        EXPECT_EQ(platform_.Boxes().size() - boxes, name != nullptr ? 2u : 1u);
+        EXPECT_EQ(Get("HighScore" + slot), score);
+        if (name != nullptr) {
+            EXPECT_EQ(probe_->GetString("Name" + slot), name);
         }
     }
     const Settings stored = DataFile(platform_).ReadSettings();
@@ -156,7 +153,7 @@ TEST_F(ShotTurn, TheShotCountStopsAtItsLargestValue) {
     EXPECT_EQ(TextOf("TextShotsTaken"), "32767");
 }
 
-// Regression: with no shot taken the percentage is 0, not a division by zero.
+// Regression: before the first shot of a game there is no percentage yet; it reads 0.
 TEST_F(ShotTurn, AReplayBeforeAnyShotOfTheGameShowsNoPercentage) {
     Set("LastPower", 1100);
     Set("LastAngle", 5);
