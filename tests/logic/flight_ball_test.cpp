@@ -171,7 +171,7 @@ TEST(Flight, AWallReachedAfterAVeryLongQuietRollIsStillHit) {
     FlightTable table;
     table.StandOnly({1});
     table.onPace = [&table](std::int64_t step) {
-        table.stopFlight = step == 40000 ? kTrue : kFalse;
+        table.stopFlight = step == 40000 ? kTrue : table.stopFlight;
     };
     table.Fly({0, 0, 0, 0, 0, 0.1});  // rolling towards cup 1
     const auto isContact = [](const FlightEvent& e) { return e.kind != Kind::Bounce; };
