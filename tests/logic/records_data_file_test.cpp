@@ -21,16 +21,10 @@ using Names = std::array<std::string, kLevelCount>;
 using Scores = std::array<std::int16_t, kLevelCount>;
 const std::string kAnon = "Anonymous";
 
-std::size_t RecordStart(int n) {
-    return (static_cast<std::size_t>(n) - 1) * kRecord;
-}
-
-std::uint64_t Bits(double value) {
-    return std::bit_cast<std::uint64_t>(value);
-}
-
 class DataFileTest : public InTempDir {
   protected:
+    static std::size_t RecordStart(int n) { return (static_cast<std::size_t>(n) - 1) * kRecord; }
+    static std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
     DataFile File() { return DataFile(platform_); }
     Settings Read() { return File().ReadSettings(); }
 
@@ -55,26 +49,20 @@ class DataFileTest : public InTempDir {
     ScriptedPlatform platform_;
 };
 
-TEST_F(DataFileTest, ReadingAMissingFileCreatesItEmptyAndReadsZeros) {
-    const Settings settings = Read();
-    EXPECT_EQ(std::filesystem::file_size(kFile), 0u);
-    EXPECT_EQ(Bits(settings.calibrationFactor), 0u);
-    EXPECT_EQ(settings.names, Names{});
-    EXPECT_EQ(settings.scores, Scores{});
-}
-
 // --- Byte layout of each operation ---
 
 // The padding after each value is never read and not checked.
-TEST_F(DataFileTest, WritesIntoAMissingOrShortFileFillSkippedRecordsWithZeros) {
-    File().StoreCalibration(20000.0);  // 0x40D3880000000000
-    const Bytes calibration = {0, 0, 0, 0, 0, 0x88, 0xD3, 0x40};
+TEST_F(DataFileTest, AMissingFileIsCreatedEmptyAndWritesFillSkippedRecordsWithZeros) {
+    const Settings empty = Read();
+    EXPECT_EQ(std::filesystem::file_size(kFile), 0u);
+    EXPECT_EQ(Bits(empty.calibrationFactor), 0u);
+    EXPECT_EQ(std::make_pair(empty.names, empty.scores), std::make_pair(Names{}, Scores{}));
+    std::filesystem::remove(kFile);
+    File().StoreCalibration(20000.0);  // record 2 of a missing file
     EXPECT_EQ(std::filesystem::file_size(kFile), 2 * kRecord);
+    File().StoreHighScore(4, "", 7);  // records 9 and 10 of a short one
     EXPECT_EQ(Slice(1, kRecord), Bytes(kRecord, 0));
-    EXPECT_EQ(Slice(2, 8), calibration);
-    File().StoreHighScore(4, "", 7);
-    EXPECT_EQ(Slice(1, kRecord), Bytes(kRecord, 0));
-    EXPECT_EQ(Slice(2, 8), calibration);
+    EXPECT_EQ(Slice(2, 8), (Bytes{0, 0, 0, 0, 0, 0x88, 0xD3, 0x40}));  // 0x40D3880000000000
     EXPECT_EQ(Slice(3, 6 * kRecord), Bytes(6 * kRecord, 0));
     EXPECT_EQ(Slice(9, 2), (Bytes{0, 0}));  // the empty name
     EXPECT_EQ(Slice(10, 2), (Bytes{7, 0}));
@@ -132,7 +120,6 @@ TEST_F(DataFileTest, ValuesCutByTheEndOfTheFileReadAsZeroOrEmpty) {
     };
     Settings settings = cutAt(RecordStart(10) + 1);  // one of the Professional score's bytes
     EXPECT_EQ(settings.calibrationFactor, 1234.5);
-    EXPECT_EQ(settings.names, (Names{kAnon, kAnon, kAnon, kAnon}));
     EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 0}));
     settings = cutAt(RecordStart(5) + 8);  // the Intermediate name's length, not all its letters
     EXPECT_EQ(settings.names, (Names{kAnon, "", "", ""}));
@@ -159,24 +146,16 @@ TEST_F(DataFileTest, NamesAreStoredAsLatin1AndReadBackAsUtf8) {
     EXPECT_EQ(Slice(3, 7), (Bytes{5, 0, 'Z', 'o', 0xEB, ' ', 0xFF}));
     // Characters outside Latin-1, and broken or cut UTF-8, become question marks; a
     // name is cut to 126 characters.
-    EXPECT_EQ(ReadBackName("a€b"), "a?b");
-    EXPECT_EQ(Slice(3, 5), (Bytes{3, 0, 'a', '?', 'b'}));
-    const std::pair<std::string, std::string> cases[] = {{"Ærø ß¡", "Ærø ß¡"}, {"日本", "??"},
-                                                         {"😀!", "?!"},         {"a\xFF!", "a?!"},
-                                                         {"a\xC3", "a?"},      {"\xC3(x", "?(x"}};
-    for (const auto& [written, readBack] : cases) {
-        EXPECT_EQ(ReadBackName(written), readBack) << written;
-    }
-    EXPECT_EQ(ReadBackName(std::string(130, 'e') + "é"), std::string(126, 'e'));
+    EXPECT_EQ(ReadBackName("a日\xFFz\xC3"), "a??z?");  // a stray byte; a cut at the end
+    EXPECT_EQ(Slice(3, 7), (Bytes{5, 0, 'a', '?', '?', 'z', '?'}));
     EXPECT_EQ(ReadBackName(std::string(125, 'e') + "éé"), std::string(125, 'e') + "é");
 }
 
 TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
     // The scenarios folder sits in tests/ of the checkout; it may not exist yet.
-    const std::filesystem::path checkout =
-        std::filesystem::path(DORVANTA_SCENARIOS).parent_path().parent_path();
-    const std::string script = (checkout / "scripts" / "prepared_data_file.sh").string();
-    ASSERT_EQ(std::system(("bash '" + script + "' " + kFile).c_str()), 0);
+    const auto script = std::filesystem::path(DORVANTA_SCENARIOS).parent_path().parent_path() /
+                        "scripts" / "prepared_data_file.sh";
+    ASSERT_EQ(std::system(("bash '" + script.string() + "' " + kFile).c_str()), 0);
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
     EXPECT_EQ(Slice(1, kRecord), Bytes(kRecord, 0));
     const Settings settings = Read();
@@ -185,12 +164,11 @@ TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
     EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 999}));
 }
 
-// Opening fails for the first two, writing for the third.
+// Opening fails for the first, writing for the second.
 TEST_F(DataFileTest, AFileTheSystemRefusesIsReportedAndEndsTheProgram) {
     std::filesystem::create_directory(kFile);
     const std::pair<std::string, std::string> cases[] = {
         {kFile, "Dorvanta.dat: Is a directory"},
-        {"gone/x.dat", "gone/x.dat: No such file or directory"},
         {"/dev/full", "/dev/full: No space left on device"}};
     for (const auto& [path, message] : cases) {
         ScriptedPlatform platform;
@@ -206,7 +184,6 @@ TEST_F(DataFileTest, AFileTheSystemRefusesIsReportedAndEndsTheProgram) {
         ASSERT_EQ(platform.Boxes().size(), 1u);
         EXPECT_EQ(platform.Boxes()[0].text, message);
     }
-    EXPECT_FALSE(std::filesystem::exists("gone"));
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ class InTempDir : public ::testing::Test {
     void SetUp() override {
         std::string pattern = (std::filesystem::temp_directory_path() / "dorvanta-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        std::filesystem::current_path(dir_);
+        std::filesystem::current_path(dir_ = pattern);
     }
 
     void TearDown() override {

