@@ -7,7 +7,7 @@ set -euo pipefail
 readonly RECORD_BYTES=128
 # Yields per unit of delay. A first guess for a present-day machine; the
 # Options menu calibrates it to the machine in play.
-readonly CALIBRATION_FACTOR_LE='\x00\x00\x00\x00\x00\x40\xaf\x40'  # 4000.0, IEEE 754 double
+readonly CALIBRATION_FACTOR_LE='\x00\x00\x00\x00\x00\x70\xc7\x40'  # 12000.0, IEEE 754 double
 readonly NO_HOLDER_NAME='\x09\x00Anonymous'                        # length 9, then the text
 readonly NO_HOLDER_SCORE_LE='\xe7\x03'                             # 999, 16-bit integer
 

@@ -159,7 +159,7 @@ TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
     EXPECT_EQ(Slice(1, kRecord), Bytes(kRecord, 0));
     const Settings settings = Read();
-    EXPECT_EQ(settings.calibrationFactor, 4000.0);
+    EXPECT_EQ(settings.calibrationFactor, 12000.0);
     EXPECT_EQ(settings.names, (Names{kAnon, kAnon, kAnon, kAnon}));
     EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 999}));
 }
