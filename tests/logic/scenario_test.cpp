@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/lab/scenario_script.h"
+#include "scenario_script.h"
 
 namespace dorvanta::lab {
 namespace {
