@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "core/number_text.h"
 #include "core/product.h"
+#include "flight/fly_ball.h"
 #include "flight/form_calibrate.h"
 #include "records/data_file.h"
 #include "records/form_about.h"
@@ -26,6 +27,9 @@ constexpr Color kStartColorHand = 0;                 // black
 constexpr Color kWhite = 16777215;
 
 constexpr std::int16_t kHandScrollLimit = 240;
+
+// Ball and cup sizes and the bounce factors every new game starts with.
+constexpr FlightPhysics kStandardTable{};
 
 std::string MainCaption() {
     return std::string(kSiteName) + kProductName;
@@ -207,7 +211,7 @@ void FormMain::ResetGame() {
     BallX = HandX;
     BallY = HandY;
     BallZ = HandZ;
-    BallRadius = 0.75;
+    BallRadius = kStandardTable.ballRadius;
     TextHandX->SetText(NumberText(HandX));
 
     OpponentHandX = 0;
@@ -249,9 +253,9 @@ void FormMain::ResetGame() {
     TableCornerY = {0, RackBaseY, RackBaseY, RackBaseY, RackBaseY};
     TableCornerZ = {0, 48, 48, -48, -48};
 
-    TableBounce = 0.95;
-    RimBounce = 0.5;
-    WallBounce = 0.6;
+    TableBounce = kStandardTable.tableBounce;
+    RimBounce = kStandardTable.rimBounce;
+    WallBounce = kStandardTable.wallBounce;
     Paused = kFalse;
     Replaying = kFalse;
     ShotsTaken = 0;
@@ -268,8 +272,8 @@ void FormMain::ResetGame() {
 void FormMain::LayOutRacks() {
     RackZ = 36;
     RackHomeZ = 36;
-    CupRadius = 2.0;
-    CupHeight = 4.0;
+    CupRadius = kStandardTable.cupRadius;
+    CupHeight = kStandardTable.cupHeight;
     CupBaseRadius = 1.25;
     RackBaseY = 0;
     OpponentRackZ = -36;

@@ -56,7 +56,8 @@ struct FlightBall {
     std::int16_t& nearestCup;
 };
 
-// Sizes and bounce factors, fixed for a flight.
+// Sizes and bounce factors, fixed for a flight; the defaults are the standard
+// table every new game starts with.
 struct FlightPhysics {
     double ballRadius = 0.75;
     double cupRadius = 2.0;
