@@ -182,7 +182,7 @@ void FormMain::WireHandlers() {
 }
 
 void FormMain::Form_Load() {
-    SkillFactor = 1.0;
+    SkillFactor = kSkillBeginner;
     OpponentErrorScale = 1.0;
     HeadToHead = kTrue;
     ColorCups = kStartColorCups;

@@ -31,6 +31,13 @@ using CupArray = std::array<T, kCupCount + 1>;
 constexpr double kPi = 3.141592653592;
 constexpr double kHalfPi = 1.570796326796;
 
+// Gauge delay multipliers of the player's levels (a smaller one is a faster
+// gauge); each also names the level's high-score slot.
+constexpr double kSkillBeginner = 1.0;
+constexpr double kSkillIntermediate = 0.5;
+constexpr double kSkillExpert = 0.2;
+constexpr double kSkillPro = 0.1;
+
 // Main-window size in 1/1440 inch.
 constexpr int kMainClientWidth = 11610;
 constexpr int kMainClientHeight = 7650;

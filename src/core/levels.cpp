@@ -10,12 +10,6 @@ namespace dorvanta {
 
 namespace {
 
-// Gauge delay multipliers of the player's levels: a smaller one is a faster gauge.
-constexpr double kSkillBeginner = 1.0;
-constexpr double kSkillIntermediate = 0.5;
-constexpr double kSkillExpert = 0.2;
-constexpr double kSkillPro = 0.1;
-
 // Scales of the computer's aiming errors; zero selects the fixed trick shots.
 constexpr double kOpponentBeginner = 1.0;
 constexpr double kOpponentIntermediate = 0.5;

@@ -144,10 +144,10 @@ void FormMain::RecordHighScore() {
         std::string* name;
         std::int16_t* score;
     };
-    const Slot slots[] = {{1.0, &NameBeginner, &HighScoreBeginner},
-                          {0.5, &NameIntermediate, &HighScoreIntermediate},
-                          {0.2, &NameExpert, &HighScoreExpert},
-                          {0.1, &NamePro, &HighScorePro}};
+    const Slot slots[] = {{kSkillBeginner, &NameBeginner, &HighScoreBeginner},
+                          {kSkillIntermediate, &NameIntermediate, &HighScoreIntermediate},
+                          {kSkillExpert, &NameExpert, &HighScoreExpert},
+                          {kSkillPro, &NamePro, &HighScorePro}};
     for (int level = 1; level <= 4; ++level) {
         const Slot& slot = slots[level - 1];
         if (SkillFactor != slot.skillFactor || ShotsTaken >= *slot.score ||
