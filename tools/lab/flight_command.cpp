@@ -2,12 +2,12 @@
 // pacing or drawing, printing every contact. The rack is the new-game layout,
 // optionally with cups removed or moved along the table.
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <sstream>
 
 #include "core/game_state_probe.h"
 #include "flight/fly_ball.h"
+#include "lab_arguments.h"
 #include "lab_commands.h"
 #include "platform/scripted/scripted_platform.h"
 
@@ -35,21 +35,12 @@ void PrintUsage() {
                  "[--opponent] [--standing LIST] [--rack-z Z] [--max-steps N]\n");
 }
 
-std::optional<double> ParseNumber(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0') {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // "1,5,8" → cups 1, 5 and 8 standing; an empty list stands none.
 bool ParseStanding(const std::string& list, CupArray<Flag>& standing) {
     standing.fill(kFalse);
     std::istringstream parts(list);
     for (std::string part; std::getline(parts, part, ',');) {
-        const std::optional<double> cup = ParseNumber(part);
+        const std::optional<double> cup = WholeArgument<double>(part);
         if (!cup || *cup < 1 || *cup > kCupCount || *cup != static_cast<int>(*cup)) {
             return false;
         }
@@ -63,7 +54,7 @@ bool ParseOption(const std::string& name, const std::string& value, FlightOption
     if (name == "--standing") {
         return ParseStanding(value, options.standing);
     }
-    const std::optional<double> number = ParseNumber(value);
+    const std::optional<double> number = WholeArgument<double>(value);
     if (!number) {
         return false;
     }

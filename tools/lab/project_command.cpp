@@ -3,7 +3,6 @@
 // starts in a scratch folder, so no data file appears where the lab is run.
 #include <unistd.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +15,7 @@
 
 #include "core/game_state.h"
 #include "core/game_state_probe.h"
+#include "lab_arguments.h"
 #include "lab_commands.h"
 #include "platform/scripted/scripted_platform.h"
 
@@ -34,17 +34,6 @@ void PrintUsage() {
     std::fprintf(stderr,
                  "usage: dorvanta-lab project X Y Z LENGTH [--vpan V] [--hpan V] [--zoom V] "
                  "[--rotate V]\n");
-}
-
-template <class T>
-std::optional<T> WholeArgument(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::optional<std::string> BarOfOption(const std::string& option) {

@@ -14,7 +14,6 @@
 // header so that tests can read scripts without linking the lab.
 #pragma once
 
-#include <charconv>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -24,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lab_arguments.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 
@@ -123,16 +123,6 @@ inline std::string Keys(int line, std::string_view value) {
     return keys;
 }
 
-template <class T>
-std::optional<T> Number(std::string_view word) {
-    T value{};
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 inline std::string Required(int line, std::string_view word, const char* what) {
     if (word.empty()) {
         throw ScriptError(line, std::string("missing ") + what);
@@ -166,7 +156,7 @@ inline BoxAnswer AnswerWord(int line, std::string_view word) {
 inline std::vector<float> Randoms(int line, std::string_view rest) {
     std::vector<float> values;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
-        const auto value = Number<float>(word);
+        const auto value = WholeArgument<float>(word);
         if (!value || *value < 0 || *value >= 1) {
             throw ScriptError(line,
                               "a random number lies in [0, 1), not \"" + std::string(word) + "\"");
@@ -180,7 +170,7 @@ inline std::vector<float> Randoms(int line, std::string_view rest) {
 }
 
 inline std::int16_t ScrollValue(int line, std::string_view word) {
-    const auto value = Number<std::int16_t>(word);
+    const auto value = WholeArgument<std::int16_t>(word);
     if (!value) {
         throw ScriptError(line,
                           "scroll value must be a whole number, not \"" + std::string(word) + "\"");
@@ -205,7 +195,7 @@ inline ScriptStep ParseAfter(int line, std::string_view rest) {
     ScriptStep step;
     step.line = line;
     step.verb = Verb::After;
-    const auto count = Number<std::int64_t>(NextWord(rest));
+    const auto count = WholeArgument<std::int64_t>(NextWord(rest));
     const std::string_view unit = NextWord(rest);
     if (!count || (unit != "yields:" && unit != "yield:")) {
         throw ScriptError(line, "expected \"after N yields: ACTION\"");
