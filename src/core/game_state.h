@@ -128,7 +128,8 @@ class FormMain : public Form {
     void RecordHighScore();
     void HandOverAfterPlayerShot();
     void ShowShootingPercentage();
-    void SwapParkedRack(bool park);
+    void ParkFarRack();
+    void RestoreParkedFarRack();
     void MenuOptionCalibrate_Click();
     void MenuOptionAutoCalibrate_Click();
     void CommandSlow_Click();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "core/number_text.h"
@@ -46,27 +47,15 @@ void FormMain::StartPlayerTurn() {
     CommandShoot->SetCaption("Ball in motion");
     CommandShoot->SetEnabled(false);
     if (Replaying != kFalse) {
-        SwapParkedRack(true);
-        Power = LastPower;
-        Angle = LastAngle;
-        Azimuth = LastAzimuth;
-        HandX = LastHandX;
-        HandY = LastHandY;
-        HandZ = LastHandZ;
+        ParkFarRack();
+        std::tie(Power, Angle, Azimuth, HandX, HandY, HandZ) =
+            std::tie(LastPower, LastAngle, LastAzimuth, LastHandX, LastHandY, LastHandZ);
         return;
     }
-    PreShotCupStanding = CupStanding;
-    PreShotCupX = CupX;
-    PreShotCupZ = CupZ;
-    PreShotRackZ = RackZ;
-    PreShotRackHomeZ = RackHomeZ;
-    PreShotRackBaseY = RackBaseY;
-    LastPower = Power;
-    LastAngle = Angle;
-    LastAzimuth = Azimuth;
-    LastHandX = HandX;
-    LastHandY = HandY;
-    LastHandZ = HandZ;
+    std::tie(PreShotCupStanding, PreShotCupX, PreShotCupZ, PreShotRackZ, PreShotRackHomeZ,
+             PreShotRackBaseY) = std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY);
+    std::tie(LastPower, LastAngle, LastAzimuth, LastHandX, LastHandY, LastHandZ) =
+        std::tie(Power, Angle, Azimuth, HandX, HandY, HandZ);
     // The count is 16 bits: a game that long stops counting rather than wrap.
     if (ShotsTaken < std::numeric_limits<std::int16_t>::max()) {
         ++ShotsTaken;
@@ -74,30 +63,19 @@ void FormMain::StartPlayerTurn() {
     TextShotsTaken->SetText(std::to_string(ShotsTaken));
 }
 
-// park: the current rack is parked and the snapshot loaded; otherwise the
-// parked rack is put back.
-void FormMain::SwapParkedRack(bool park) {
-    if (park) {
-        ParkedCupStanding = CupStanding;
-        ParkedCupX = CupX;
-        ParkedCupZ = CupZ;
-        ParkedRackZ = RackZ;
-        ParkedRackHomeZ = RackHomeZ;
-        ParkedRackBaseY = RackBaseY;
-        CupStanding = PreShotCupStanding;
-        CupX = PreShotCupX;
-        CupZ = PreShotCupZ;
-        RackZ = PreShotRackZ;
-        RackHomeZ = PreShotRackHomeZ;
-        RackBaseY = PreShotRackBaseY;
-        return;
-    }
-    CupStanding = ParkedCupStanding;
-    CupX = ParkedCupX;
-    CupZ = ParkedCupZ;
-    RackZ = ParkedRackZ;
-    RackHomeZ = ParkedRackHomeZ;
-    RackBaseY = ParkedRackBaseY;
+// The current far rack is parked and the one from before the recorded shot
+// comes back.
+void FormMain::ParkFarRack() {
+    std::tie(ParkedCupStanding, ParkedCupX, ParkedCupZ, ParkedRackZ, ParkedRackHomeZ,
+             ParkedRackBaseY) = std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY);
+    std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY) =
+        std::tie(PreShotCupStanding, PreShotCupX, PreShotCupZ, PreShotRackZ, PreShotRackHomeZ,
+                 PreShotRackBaseY);
+}
+
+void FormMain::RestoreParkedFarRack() {
+    std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY) = std::tie(
+        ParkedCupStanding, ParkedCupX, ParkedCupZ, ParkedRackZ, ParkedRackHomeZ, ParkedRackBaseY);
 }
 
 void FormMain::ScoreMadePlayerShot() {
@@ -171,7 +149,7 @@ void FormMain::HandOverAfterPlayerShot() {
     }
     if (Replaying != kFalse) {
         Replaying = kFalse;
-        SwapParkedRack(false);
+        RestoreParkedFarRack();
     }
     if (GameRestarted == kFalse) {
         ShowShootingPercentage();

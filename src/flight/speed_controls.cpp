@@ -84,7 +84,7 @@ void FormMain::CommandStopLoop_Click() {
         if (ShotPhase == 6) {
             RestoreParkedNearRack();
         } else {
-            SwapParkedRack(false);
+            RestoreParkedFarRack();
         }
     }
 }
