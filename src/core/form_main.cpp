@@ -200,7 +200,7 @@ void FormMain::Form_Load() {
 void FormMain::ResetGame() {
     // Phase 0 also ends any gauge loop further down the call stack.
     GameRestarted = kTrue;
-    ShotPhase = 0;
+    ShotPhase = kPhaseReady;
     // Phase 0 is the player's shot, whatever the button read before.
     CommandShoot->SetCaption("Shoot");
 

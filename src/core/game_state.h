@@ -38,6 +38,15 @@ constexpr double kSkillIntermediate = 0.5;
 constexpr double kSkillExpert = 0.2;
 constexpr double kSkillPro = 0.1;
 
+// The phases of the Shoot button (ShotPhase).
+constexpr std::int16_t kPhaseReady = 0;
+constexpr std::int16_t kPhasePowerGauge = 1;
+constexpr std::int16_t kPhaseAngleGauge = 2;
+constexpr std::int16_t kPhaseAzimuthGauge = 3;
+constexpr std::int16_t kPhasePlayerFlight = 4;
+constexpr std::int16_t kPhaseOpponentToShoot = 5;
+constexpr std::int16_t kPhaseOpponentFlight = 6;
+
 // Main-window size in 1/1440 inch.
 constexpr int kMainClientWidth = 11610;
 constexpr int kMainClientHeight = 7650;

@@ -16,14 +16,6 @@ namespace dorvanta {
 
 namespace {
 
-// Shot phases of the Shoot button.
-constexpr std::int16_t kReady = 0;
-constexpr std::int16_t kPowerGauge = 1;
-constexpr std::int16_t kAngleGauge = 2;
-constexpr std::int16_t kAzimuthGauge = 3;
-constexpr std::int16_t kPlayerBallInFlight = 4;
-constexpr std::int16_t kOpponentToShoot = 5;
-
 // A gauge counts whole steps over [low, high]; its value is count / perUnit.
 struct GaugeRange {
     int low, high, perUnit;
@@ -66,25 +58,25 @@ bool IsDigit(char key) {
 
 void FormMain::CommandShoot_MouseDown(int /*mouseButton*/) {
     switch (ShotPhase) {
-        case kReady:
+        case kPhaseReady:
             Azimuth = 0;
             Angle = kAngleRange.Low();
-            ShotPhase = kPowerGauge;
+            ShotPhase = kPhasePowerGauge;
             GetPower();
             break;
-        case kPowerGauge:
-            ShotPhase = kAngleGauge;
+        case kPhasePowerGauge:
+            ShotPhase = kPhaseAngleGauge;
             GetAngle();
             break;
-        case kAngleGauge:
-            ShotPhase = kAzimuthGauge;
+        case kPhaseAngleGauge:
+            ShotPhase = kPhaseAzimuthGauge;
             GetAzimuth();
             break;
-        case kAzimuthGauge:
-            ShotPhase = kPlayerBallInFlight;
+        case kPhaseAzimuthGauge:
+            ShotPhase = kPhasePlayerFlight;
             PlayerShot();
             break;
-        case kOpponentToShoot:
+        case kPhaseOpponentToShoot:
             OpponentShot();
             break;
         default:
@@ -95,25 +87,25 @@ void FormMain::CommandShoot_MouseDown(int /*mouseButton*/) {
 void FormMain::GetPower() {
     CommandShoot->SetCaption("Power");
     Power = kPowerRange.Low();
-    RunGauge(kPowerGauge, Power, *TextPower, PowerMeterDelay);
+    RunGauge(kPhasePowerGauge, Power, *TextPower, PowerMeterDelay);
 }
 
 void FormMain::GetAngle() {
     CommandShoot->SetCaption("Vertical Angle");
-    RunGauge(kAngleGauge, Angle, *TextAngle, AngleMeterDelay);
+    RunGauge(kPhaseAngleGauge, Angle, *TextAngle, AngleMeterDelay);
 }
 
 void FormMain::GetAzimuth() {
     CommandShoot->SetCaption("Horizontal Angle");
-    RunGauge(kAzimuthGauge, Azimuth, *TextAzimuth, AzimuthMeterDelay);
+    RunGauge(kPhaseAzimuthGauge, Azimuth, *TextAzimuth, AzimuthMeterDelay);
 }
 
 // Moves one gauge until a press (or a reset) changes the phase. The delay is
 // read at every step, so a level chosen meanwhile takes effect at once.
 void FormMain::RunGauge(std::int16_t phase, double& value, TextBox& text, const double& delay) {
-    const GaugeRange& range = phase == kPowerGauge   ? kPowerRange
-                              : phase == kAngleGauge ? kAngleRange
-                                                     : kAzimuthRange;
+    const GaugeRange& range = phase == kPhasePowerGauge   ? kPowerRange
+                              : phase == kPhaseAngleGauge ? kAngleRange
+                                                          : kAzimuthRange;
     auto count = static_cast<int>(std::lround(value * range.perUnit));
     int step = 1;
     while (ShotPhase == phase) {

@@ -17,14 +17,6 @@
 
 namespace dorvanta {
 
-namespace {
-
-constexpr double kMadeCupPauseSeconds = 3;
-constexpr std::int16_t kOpponentToShoot = 5;
-constexpr std::int16_t kReady = 0;
-
-}  // namespace
-
 void FormMain::PlayerShot() {
     StartPlayerTurn();
     // Flight at the far rack from the hand.
@@ -142,10 +134,10 @@ void FormMain::RecordHighScore() {
 void FormMain::HandOverAfterPlayerShot() {
     if (HeadToHead != kFalse) {
         CommandShoot->SetCaption("Opponent's Shot");
-        ShotPhase = kOpponentToShoot;
+        ShotPhase = kPhaseOpponentToShoot;
     } else {
         CommandShoot->SetCaption("Shoot");
-        ShotPhase = kReady;
+        ShotPhase = kPhaseReady;
     }
     if (Replaying != kFalse) {
         Replaying = kFalse;

@@ -66,13 +66,13 @@ void FormMain::CommandStopLoop_Click() {
     // The running flight ends at its next end test.
     StopFlight = kTrue;
     // A waiting computer shot is skipped: the player shoots next.
-    if (ShotPhase == 5) {
-        ShotPhase = 0;
+    if (ShotPhase == kPhaseOpponentToShoot) {
+        ShotPhase = kPhaseReady;
         CommandShoot->SetCaption("Shoot");
     }
     // The player's ball in flight: the turn passes on as after the flight.
-    if (ShotPhase == 4) {
-        ShotPhase = HeadToHead ? 5 : 0;
+    if (ShotPhase == kPhasePlayerFlight) {
+        ShotPhase = HeadToHead ? kPhaseOpponentToShoot : kPhaseReady;
     }
     BallX = HandX;
     BallY = HandY;
@@ -81,7 +81,7 @@ void FormMain::CommandStopLoop_Click() {
     // phase 6 is a replay of the computer's shot, any other the player's.
     if (Replaying) {
         Replaying = kFalse;
-        if (ShotPhase == 6) {
+        if (ShotPhase == kPhaseOpponentFlight) {
             RestoreParkedNearRack();
         } else {
             RestoreParkedFarRack();

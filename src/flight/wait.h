@@ -7,6 +7,9 @@ namespace dorvanta {
 
 class Platform;
 
+// How long the ball is shown in the cup it was thrown into.
+constexpr double kMadeCupPauseSeconds = 3;
+
 // Yields until more than `seconds` have elapsed.
 void WaitSeconds(Platform& platform, double seconds);
 

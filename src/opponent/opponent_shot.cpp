@@ -14,19 +14,11 @@
 
 namespace dorvanta {
 
-namespace {
-
-// Phase of the computer's ball in flight; no handler but a reset changes it.
-constexpr std::int16_t kOpponentFlightPhase = 6;
-constexpr double kMadeCupPauseSeconds = 3.0;
-
-}  // namespace
-
 void FormMain::OpponentShot() {
     // Start of the turn: the button stays barred until the turn ends.
     CommandShoot->SetCaption("Ball in motion");
     CommandShoot->SetEnabled(false);
-    ShotPhase = kOpponentFlightPhase;
+    ShotPhase = kPhaseOpponentFlight;
 
     // The shot: the recorded one again for a replay, else a new choice.
     const bool replay = Replaying != kFalse;
@@ -45,7 +37,7 @@ void FormMain::OpponentShot() {
 
     // A replay stopped by End Turn, or a new game started under the flight,
     // has nothing left to score: the table already is what it should be.
-    const bool cutShort = ShotPhase != kOpponentFlightPhase || (replay && !Replaying);
+    const bool cutShort = ShotPhase != kPhaseOpponentFlight || (replay && !Replaying);
     if (inCup && !cutShort) {
         ScoreOpponentMake();
     }
@@ -102,7 +94,7 @@ void FormMain::ScoreOpponentMake() {
 }
 
 void FormMain::EndOpponentTurn() {
-    ShotPhase = 0;
+    ShotPhase = kPhaseReady;
     if (Replaying) {
         Replaying = kFalse;
         RestoreParkedNearRack();

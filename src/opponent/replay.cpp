@@ -28,10 +28,10 @@ void FormMain::CommandReplay_Click() {
     }
     // Waiting for the computer: the player's shot. After the computer's turn:
     // its shot in head-to-head play, else the player's. One press, one replay.
-    if (ShotPhase == 5) {
+    if (ShotPhase == kPhaseOpponentToShoot) {
         Replaying = kTrue;
         PlayerShot();
-    } else if (ShotPhase == 0) {
+    } else if (ShotPhase == kPhaseReady) {
         Replaying = kTrue;
         if (HeadToHead) {
             OpponentShot();
@@ -81,10 +81,10 @@ void FormMain::MenuOptionNumericShooting_Click() {
 void FormMain::CommandCheatShoot_Click() {
     // The button is never barred, so a press during a flight or a replay must
     // not start a second shot inside the running one.
-    if (ShotPhase == 4 || ShotPhase == 6 || Replaying) {
+    if (ShotPhase == kPhasePlayerFlight || ShotPhase == kPhaseOpponentFlight || Replaying) {
         return;
     }
-    if (ShotPhase == 5) {
+    if (ShotPhase == kPhaseOpponentToShoot) {
         OpponentShot();
         return;
     }
@@ -92,7 +92,7 @@ void FormMain::CommandCheatShoot_Click() {
         return;
     }
 
-    ShotPhase = 4;
+    ShotPhase = kPhasePlayerFlight;
     NumericShotUsed = kTrue;
     Power = WholeNumber(TextPower->Text()).value();
     Angle = WholeNumber(TextAngle->Text()).value();
