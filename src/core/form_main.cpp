@@ -18,13 +18,12 @@ namespace dorvanta {
 
 namespace {
 
-// Start-up colours, 0x00BBGGRR.
-constexpr Color kStartColorCups = 255;               // red
-constexpr Color kStartColorCupsOpponent = 16711680;  // blue
-constexpr Color kStartColorTable = 12632256;         // grey
-constexpr Color kStartColorBall = 33023;             // orange
-constexpr Color kStartColorHand = 0;                 // black
-constexpr Color kWhite = 16777215;
+// Start-up colours.
+constexpr Color kStartColorCups = kRed;
+constexpr Color kStartColorCupsOpponent = kBlue;
+constexpr Color kStartColorTable = kGrey;
+constexpr Color kStartColorBall = kOrange;
+constexpr Color kStartColorHand = kBlack;
 
 constexpr std::int16_t kHandScrollLimit = 240;
 

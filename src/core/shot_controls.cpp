@@ -27,9 +27,6 @@ constexpr GaugeRange kAngleRange{10, 170, 2};       // 5 to 85 degrees by 0.5
 constexpr GaugeRange kAzimuthRange{-160, 160, 20};  // -8 to 8 degrees by 0.05
 
 // The gauge panel, in Picture2 units.
-constexpr Color kBlack = 0;
-constexpr Color kWhite = 16777215;
-constexpr Color kBlue = 16711680;
 struct Box {
     double x1, y1, x2, y2;
 };

@@ -17,8 +17,8 @@ constexpr Geometry kIconBox = {240, 240, 540, 540};
 
 // The icon, in its own picture units: a cup seen from the side with a ball
 // dropping into it, in the start-up colours of the far rack and the ball.
-constexpr Color kIconCupColor = 255;
-constexpr Color kIconBallColor = 33023;
+constexpr Color kIconCupColor = kRed;
+constexpr Color kIconBallColor = kOrange;
 constexpr float kRimLeft = 120, kRimRight = 420, kRimY = 220;
 constexpr float kBaseLeft = 170, kBaseRight = 370, kBaseY = 480;
 constexpr float kBallX = 270, kBallY = 110, kBallRadius = 70;

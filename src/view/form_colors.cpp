@@ -44,17 +44,10 @@ const SwatchRow kRows[] = {
 };
 
 const SwatchColumn kColumns[] = {
-    {"Black", 0x00000000, 360},
-    {"Grey", 0x00C0C0C0, 840},
-    {"LightGrey", kButtonFaceColor, 1320},
-    {"White", 0x00FFFFFF, 1800},
-    {"Red", 0x000000FF, 2280},
-    {"Orange", 0x000080FF, 2760},
-    {"Yellow", 0x0000FFFF, 3240},
-    {"Green", 0x0000FF00, 3720},
-    {"Blue", 0x00FF0000, 4200},
-    {"LightBlue", 0x00FFFF00, 4680},
-    {"Violet", 0x00C000C0, 5160},
+    {"Black", kBlack, 360},          {"Grey", kGrey, 840},      {"LightGrey", kLightGrey, 1320},
+    {"White", kWhite, 1800},         {"Red", kRed, 2280},       {"Orange", kOrange, 2760},
+    {"Yellow", kYellow, 3240},       {"Green", kGreen, 3720},   {"Blue", kBlue, 4200},
+    {"LightBlue", kLightBlue, 4680}, {"Violet", kViolet, 5160},
 };
 
 std::string WindowCaption() {
