@@ -25,6 +25,12 @@ class Platform {
 
     // Processes every pending input event, running its handler to completion.
     virtual void Yield() = 0;
+    // Processes pending events but the user's input, which waits for the next Yield.
+    virtual void YieldExcludingInput() = 0;
+    // Delivers events as they arrive until the monotonic clock reaches `deadline`,
+    // sleeping in between; processes what is pending at least once, even when
+    // the deadline has already passed.
+    virtual void WaitUntil(double deadline) = 0;
 
     // Seconds since local midnight; read only by the waits and the calibration.
     virtual double TimeOfDay() = 0;

@@ -2,12 +2,11 @@
 
 namespace dorvanta::lab {
 
-void ScenarioPlatform::Yield() {
+void ScenarioPlatform::Yielding() {
     if (PendingActions() == 0 && YieldCount() - lastProgress_ >= kStallYields) {
         throw ScenarioStalled("still running after " + std::to_string(kStallYields) +
                               " yields with nothing left in the script to deliver");
     }
-    ScriptedPlatform::Yield();
 }
 
 BoxAnswer ScenarioPlatform::MessageBox(const std::string& text, BoxButtons buttons,

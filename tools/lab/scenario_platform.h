@@ -25,13 +25,15 @@ class ScenarioPlatform : public ScriptedPlatform {
 
     explicit ScenarioPlatform(std::ostream& report) : report_(report) {}
 
-    void Yield() override;
     BoxAnswer MessageBox(const std::string& text, BoxButtons buttons,
                          const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
 
     // A scripted action ran: the stall count starts again.
     void NoteProgress() { lastProgress_ = YieldCount(); }
+
+  protected:
+    void Yielding() override;
 
   private:
     std::ostream& report_;

@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
+#include <QTimer>
+#include <cmath>
 #include <ctime>
 
 #include "platform/form.h"
@@ -15,6 +17,7 @@ namespace dorvanta {
 
 namespace {
 
+constexpr double kMillisPerSecond = 1000;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
 constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
 // Time-zone changes (daylight saving) are picked up within this long.
@@ -73,6 +76,32 @@ void QtPlatform::ThrowIfEnding() const {
 void QtPlatform::Yield() {
     ThrowIfEnding();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    ThrowIfEnding();
+}
+
+void QtPlatform::YieldExcludingInput() {
+    ThrowIfEnding();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ThrowIfEnding();
+}
+
+// A nested event loop sleeps until an event or the precise timer wakes it. The
+// timer rounds up to whole milliseconds, and a loop quit early (the program is
+// ending, which quits every loop) is not waited out again.
+void QtPlatform::WaitUntil(double deadline) {
+    ThrowIfEnding();
+    const double remaining = deadline - MonotonicSeconds();
+    if (remaining <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } else {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timer.start(static_cast<int>(std::ceil(remaining * kMillisPerSecond)));
+        loop.exec();
+    }
     ThrowIfEnding();
 }
 

@@ -31,6 +31,8 @@ class QtPlatform : public Platform {
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     void Yield() override;
+    void YieldExcludingInput() override;
+    void WaitUntil(double deadline) override;
     double TimeOfDay() override;
     double MonotonicSeconds() override;
     void Randomize() override;

@@ -1,5 +1,7 @@
 #include "platform/scripted/scripted_platform.h"
 
+#include <algorithm>
+
 namespace dorvanta {
 
 namespace {
@@ -40,18 +42,31 @@ void ScriptedPlatform::AdvanceClocks(double seconds) {
     }
 }
 
-void ScriptedPlatform::Yield() {
+void ScriptedPlatform::Pass(double seconds, bool deliverInput) {
+    Yielding();
     if (ended_) {
         throw QuitRequested{};
     }
     ++yields_;
-    AdvanceClocks(kSecondsPerYield);
+    AdvanceClocks(seconds);
     // Actions due now run to completion here, nested inside whatever loop yielded.
-    while (!actions_.empty() && actions_.begin()->first <= yields_) {
+    while (deliverInput && !actions_.empty() && actions_.begin()->first <= yields_) {
         auto action = std::move(actions_.begin()->second);
         actions_.erase(actions_.begin());
         action();
     }
+}
+
+void ScriptedPlatform::Yield() {
+    Pass(kSecondsPerYield, true);
+}
+
+void ScriptedPlatform::YieldExcludingInput() {
+    Pass(kSecondsPerYield, false);
+}
+
+void ScriptedPlatform::WaitUntil(double deadline) {
+    Pass(std::max(deadline - monotonic_, kSecondsPerYield), true);
 }
 
 double ScriptedPlatform::TimeOfDay() {

@@ -1,7 +1,9 @@
 // A desktop for tests and the lab: message and input boxes are answered from a
 // queue, actions run inside chosen yields (a press arriving while a gauge or a
 // flight is running), the clock advances a fixed amount at every yield and the
-// random generator plays a fixed sequence. Nothing here waits on real time.
+// random generator plays a fixed sequence. Nothing here waits on real time: a
+// wait is one yield that moves the clock to its deadline. Every action counts
+// as the user's input, so a yield that excludes input leaves it for later.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +38,8 @@ class ScriptedPlatform : public Platform {
     static constexpr double kSecondsPerYield = 0.001;
 
     void Yield() override;
+    void YieldExcludingInput() override;
+    void WaitUntil(double deadline) override;
     double TimeOfDay() override;
     double MonotonicSeconds() override { return monotonic_; }
     void Randomize() override {}
@@ -62,14 +66,21 @@ class ScriptedPlatform : public Platform {
     void SetSecondsPerClockRead(double seconds) { secondsPerRead_ = seconds; }
 
     // --- What happened ---
+    // Every kind of yield counts: plain, excluding input, and waits.
     std::int64_t YieldCount() const { return yields_; }
     const std::vector<ShownBox>& Boxes() const { return boxes_; }
     std::size_t PendingActions() const { return actions_.size(); }
     std::size_t RandomsDrawn() const { return randomsDrawn_; }
     bool Ended() const { return ended_; }
 
+  protected:
+    // Called before every yield of any kind.
+    virtual void Yielding() {}
+
   private:
     void AdvanceClocks(double seconds);
+    // One yield that lets `seconds` pass and runs the actions due if it delivers input.
+    void Pass(double seconds, bool deliverInput);
 
     std::int64_t yields_ = 0;
     double timeOfDay_ = 12 * 3600.0;
