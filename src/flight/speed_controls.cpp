@@ -4,6 +4,7 @@
 // their next step; nothing here waits on a running loop.
 #include "core/game_state.h"
 #include "core/product.h"
+#include "flight/calibration.h"
 #include "flight/form_calibrate.h"
 #include "records/data_file.h"
 
@@ -11,30 +12,13 @@ namespace dorvanta {
 
 namespace {
 
-constexpr double kCalibrationSeconds = 3.0;
-// The count stops here even on a machine fast enough to pass it in 3 s.
-constexpr double kMaxCalibrationPasses = 1000000000.0;
-// The factor is loop passes per hundredth of a second.
-constexpr double kHundredthsPerSecond = 100.0;
-
 constexpr double kNormalSpeed = 1.0;
 constexpr double kSlowMotion = 300.0;
 
 }  // namespace
 
 void FormMain::CalibrateToSystem() {
-    // A busy loop without yields: the window does not respond while it counts.
-    // Each pass samples the time of day, the clock the count is meant to be
-    // paced against; the end is decided on the monotonic clock, which neither
-    // wraps at midnight nor jumps when the system clock is set.
-    const double start = platform().MonotonicSeconds();
-    double passes = 1;
-    while (passes < kMaxCalibrationPasses &&
-           platform().MonotonicSeconds() - start < kCalibrationSeconds) {
-        platform().TimeOfDay();
-        passes += 1;
-    }
-    CalibrationFactor = passes / kCalibrationSeconds / kHundredthsPerSecond;
+    CalibrationFactor = MeasureCalibrationFactor(platform());
     DataFile(platform()).StoreCalibration(CalibrationFactor);
     platform().MessageBox("Calibration Completed", BoxButtons::Ok, kProductName);
 }

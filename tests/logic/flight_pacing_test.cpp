@@ -1,6 +1,7 @@
 #include <limits>
 #include <utility>
 
+#include "flight/calibration.h"
 #include "flight/pacing.h"
 #include "flight/wait.h"
 #include "shot_fixture.h"
@@ -30,6 +31,13 @@ TEST(FlightWait, EndsAfterThreeSecondsAlsoAcrossMidnight) {
         EXPECT_GT(waited, 3);
         EXPECT_LT(waited, 3 + 2 * ScriptedPlatform::kSecondsPerYield);
     }
+}
+
+// The calibration stops at its cap however little time has passed.
+TEST(Calibration, StopsCountingAtTheCap) {
+    ScriptedPlatform platform;
+    EXPECT_DOUBLE_EQ(MeasureCalibrationFactor(platform, {kCalibrationSeconds, 500}), 5);
+    EXPECT_EQ(platform.YieldCount(), 499);
 }
 
 using FlightSpeed = ShotTest;

@@ -85,16 +85,22 @@ TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
     EXPECT_EQ(platform.Boxes().size(), 9u);
 }
 
-TEST_F(CalibrationTest, AutomaticCalibrationCountsForThreeSecondsAcrossMidnight) {
+// Every pass yields without delivering input: a press made meanwhile waits
+// until the calibration is over. Passes of a thousandth of a second fill one
+// unit of delay, 0.03 s, thirty at a time.
+TEST_F(CalibrationTest, AutomaticCalibrationYieldsEveryPassAndHoldsThePlayersInputTillTheEnd) {
     platform.SetTimeOfDay(86400 - 1.5);
-    platform.SetSecondsPerClockRead(0.001);
+    platform.AtYield(10, [&] { Click("CommandPause"); });
     platform.QueueAnswer(BoxAnswer::Ok);
     ChooseMenu("MenuOptionAutoCalibrate");
-    // About 3000 passes of a thousandth of a second each: 10 per hundredth.
-    EXPECT_NEAR(main.CalibrationFactor, 10, 0.01);
+    const double passes = static_cast<double>(platform.YieldCount()) + 1;
+    EXPECT_NEAR(passes, 3000, 2);  // three seconds, across midnight
+    EXPECT_DOUBLE_EQ(main.CalibrationFactor, passes / 100);
     EXPECT_EQ(StoredFactor(), main.CalibrationFactor);
-    EXPECT_EQ(platform.YieldCount(), 0);
     EXPECT_EQ(LastBox(), "Calibration Completed");
+    EXPECT_EQ(Get("Paused"), kFalse);
+    platform.Yield();
+    EXPECT_EQ(Get("Paused"), kTrue);
 }
 
 }  // namespace
