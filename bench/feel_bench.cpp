@@ -1,37 +1,29 @@
-// How the game feels on this machine with the real desktop: the calibration
-// factor the automatic calibration measures, the cost of one yield and of one
-// time-of-day read, and with that factor the wall time of a Beginner power
-// sweep and of one straight flight at normal speed and in slow motion. The
-// sweep and the flight are timed as their loops pace them: per step one
-// redraw and the step's yields. Slow motion is timed on a sample of steps and
-// scaled to the whole flight. Nothing is tuned here; the numbers are reported.
+// How the game feels on this machine with the real desktop, measured through
+// the game's own controls and loops: three automatic calibrations, the cost of
+// one yield, full gauge sweeps at every level and the 1250/45/0 throw at
+// normal speed and in slow motion, each timed from the press to what the
+// player sees. Nothing is tuned here. One "NAME VALUE" line per figure.
 #include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "core/game_state.h"
-#include "core/game_state_probe.h"
-#include "flight/fly_ball.h"
-#include "flight/pacing.h"
 #include "platform/qt/qt_platform.h"
 
 namespace dorvanta {
 namespace {
 
+constexpr int kCalibrations = 3;
 constexpr int kYieldSamples = 200000;
-constexpr int kClockSamples = 1000000;
-constexpr int kPowerSteps = 700;          // 1100 to 1450 in half units
-constexpr double kPowerMeterDelay = 0.2;  // Beginner, skill factor 1
-constexpr double kFlightDelay = 0.001;
-constexpr double kSlowMotion = 300;
-constexpr int kSlowMotionSampleSteps = 10;
+constexpr double kSettleSeconds = 0.5;
 
-// The real desktop, except that the calibration's "Calibration Completed"
-// box is answered at once so the program can go on.
+// The real desktop, except that every box is answered OK at once.
 class BenchPlatform : public QtPlatform {
   public:
     BoxAnswer MessageBox(const std::string&, BoxButtons, const std::string&) override {
@@ -39,100 +31,165 @@ class BenchPlatform : public QtPlatform {
     }
 };
 
-double SecondsOf(const std::function<void()>& body) {
-    const auto start = std::chrono::steady_clock::now();
-    body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+double Now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
-// Steps of the 1250/45/0 throw into a full far rack, without drawing or pacing.
-std::int64_t StraightThrowSteps(GameStateProbe& probe) {
-    CupArray<Flag> standing{};
-    standing.fill(kTrue);
-    CupArray<double> cupX{}, cupZ{};
-    probe.NewRackLayout(false, cupX, cupZ);
-    double rackZ = probe.Get("RackZ"), baseY = 0, x = 0, y = 0, z = 0;
-    const double handZ = -48;
-    Flag inCup = kFalse, stop = kFalse, paused = kFalse;
-    std::int16_t nearest = 0;
-    FlightHooks noHooks;
-    return FlyBall(LaunchFromShot(1250, 45, 0, 0, 30, handZ),
-                   FlightRack{standing, cupX, cupZ, rackZ, baseY},
-                   FlightEnds{FlightHeading::TowardFarRack, handZ},
-                   FlightBall{x, y, z, inCup, stop, paused, nearest}, FlightPhysics{}, noHooks);
+double CpuSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
-int Run() {
-    // The calibration writes the data file: keep it out of the caller's folder.
-    const auto folder = std::filesystem::temp_directory_path() / "dorvanta-feel-bench";
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+void Print(const std::string& name, double value) {
+    std::printf("%s %.6g\n", name.c_str(), value);
+    std::fflush(stdout);
+}
 
-    BenchPlatform platform;
-    FormMain main(platform);
-    GameStateProbe probe(main);
-    main.Load();
-    main.Show();
-    platform.Yield();
+class FeelBench {
+  public:
+    FeelBench() : main_(platform_) {}
 
-    main.CalibrateToSystem();
-    const double factor = main.CalibrationFactor;
-    std::printf("platform                 %s\n", QApplication::platformName().toUtf8().data());
-    std::printf("calibration factor       %.1f passes per 1/100 s\n", factor);
+    void Run() {
+        platform_.Guarded([this] {
+            main_.Load();
+            main_.Show();
+            platform_.WaitUntil(Now() + kSettleSeconds);
+            Calibrate();
+            TimeYield();
+            TimeSweeps();
+            TimeFlight("flight_normal_s", false);
+            TimeFlight("flight_slow_s", true);
+        });
+    }
 
-    const double yieldSeconds = SecondsOf([&] {
+  private:
+    void Calibrate() {
+        for (int i = 1; i <= kCalibrations; ++i) {
+            Menu("MenuOptionAutoCalibrate");
+            Print("calibration_factor_" + std::to_string(i), main_.CalibrationFactor);
+        }
+    }
+
+    void TimeYield() {
+        const double start = Now();
         for (int i = 0; i < kYieldSamples; ++i) {
-            platform.Yield();
+            platform_.Yield();
         }
-    });
-    std::printf("one yield                %.3f us\n", yieldSeconds / kYieldSamples * 1e6);
-    double sink = 0;
-    const double clockSeconds = SecondsOf([&] {
-        for (int i = 0; i < kClockSamples; ++i) {
-            sink += platform.TimeOfDay();
-        }
-    });
-    std::printf("one time-of-day read     %.3f us\n", clockSeconds / kClockSamples * 1e6);
+        Print("yield_us", (Now() - start) / kYieldSamples * 1e6);
+    }
 
-    const double sweepSeconds = SecondsOf([&] {
-        for (int step = 0; step < kPowerSteps; ++step) {
-            probe.DrawMeters();
-            PaceStep(platform, kPowerMeterDelay * factor);
+    void TimeSweeps() {
+        const std::pair<const char*, const char*> levels[] = {
+            {"beginner", "MenuOptionBeginner"},
+            {"intermediate", "MenuOptionIntermediate"},
+            {"expert", "MenuOptionExpert"},
+            {"professional", "MenuOptionPro"}};
+        for (const auto& [level, item] : levels) {
+            Menu(item);
+            Print(std::string("power_sweep_") + level + "_s", Sweep("TextPower", "", "1450", 1));
         }
-    });
-    std::printf("Beginner power sweep     %.3f s (%d steps x %lld yields + meters)\n", sweepSeconds,
-                kPowerSteps, static_cast<long long>(YieldCount(kPowerMeterDelay * factor)));
+        Menu("MenuOptionBeginner");
+        Print("angle_sweep_beginner_s", Sweep("TextAngle", "", "85", 2));
+        Print("azimuth_sweep_beginner_s", Sweep("TextAzimuth", "-8", "8", 3));
+    }
 
-    const std::int64_t steps = StraightThrowSteps(probe);
-    const auto flightStep = [&](double slowFactor) {
-        main.DrawScene();
-        PaceStep(platform, kFlightDelay * factor * slowFactor);
-    };
-    const double normalSeconds = SecondsOf([&] {
-        for (std::int64_t step = 0; step < steps; ++step) {
-            flightStep(1);
+    // Presses Shoot `presses` times, one inside the gauge of the press before,
+    // and times the gauge box from showing `from` (or from the last press when
+    // empty) until it shows `to`; then a new game stops the gauge.
+    double Sweep(const char* box, const std::string& from, const std::string& to, int presses) {
+        double start = 0, end = 0;
+        QLineEdit& text = Widget<QLineEdit>(box);
+        const auto watch = QObject::connect(&text, &QLineEdit::textChanged, [&](const QString& t) {
+            if (start == 0 && !from.empty() && t.toStdString() == from) {
+                start = Now();
+            } else if (start != 0 && end == 0 && t.toStdString() == to) {
+                end = Now();
+                Later([this] { Menu("MenuOptionNewGame"); });
+            }
+        });
+        PressShoot(presses, from.empty() ? &start : nullptr);
+        QObject::disconnect(watch);
+        return end - start;
+    }
+
+    // The first press runs here; each further one arrives in the first yield
+    // of the gauge the press before started, the way a quick player's would.
+    void PressShoot(int presses, double* lastPressTime) {
+        Button& shoot = Control<Button>("CommandShoot");
+        std::function<void(int)> press = [&](int left) {
+            if (left > 1) {
+                Later([&press, left] { press(left - 1); });
+            } else if (lastPressTime != nullptr) {
+                *lastPressTime = Now();
+            }
+            shoot.PressMouse(kLeftButton);
+        };
+        press(presses);
+    }
+
+    // The throw typed into the numeric-shot boxes, from the press until the
+    // shot is scored (the made cup's pause is not timed).
+    void TimeFlight(const char* name, bool slowMotion) {
+        Menu("MenuOptionNewGame");
+        if (!main_.FindMenuItem("MenuOptionNumericShooting")->Checked()) {
+            Menu("MenuOptionNumericShooting");
         }
-    });
-    std::printf("1250/45/0 flight normal  %.3f s (%lld steps x %lld yields + scene)\n",
-                normalSeconds, static_cast<long long>(steps),
-                static_cast<long long>(YieldCount(kFlightDelay * factor)));
-    const double sampleSeconds = SecondsOf([&] {
-        for (int step = 0; step < kSlowMotionSampleSteps; ++step) {
-            flightStep(kSlowMotion);
+        if (slowMotion) {
+            Control<Button>("CommandSlow").Click();
         }
-    });
-    std::printf("1250/45/0 flight slow    %.1f s (%lld yields a step; %d steps timed)\n",
-                sampleSeconds / kSlowMotionSampleSteps * static_cast<double>(steps),
-                static_cast<long long>(YieldCount(kFlightDelay * factor * kSlowMotion)),
-                kSlowMotionSampleSteps);
-    return sink > 0 ? EXIT_SUCCESS : EXIT_FAILURE;
-}
+        for (const auto& [box, value] : {std::pair{"TextPower", "1250"},
+                                         {"TextAngle", "45"},
+                                         {"TextAzimuth", "0"},
+                                         {"TextHandX", "0"}}) {
+            Control<TextBox>(box).SetText(value);
+        }
+        double end = 0, cpuEnd = 0;
+        const auto watch =
+            QObject::connect(&Widget<QLineEdit>("TextShotsMade"), &QLineEdit::textChanged, [&] {
+                end = Now();
+                cpuEnd = CpuSeconds();
+            });
+        const double start = Now();
+        const double cpuStart = CpuSeconds();
+        Control<Button>("CommandCheatShoot").Click();
+        QObject::disconnect(watch);
+        Print(name, end - start);
+        if (!slowMotion) {
+            Print("flight_normal_cpu_s", cpuEnd - cpuStart);
+        }
+    }
+
+    void Menu(const char* item) { main_.FindMenuItem(item)->Click(); }
+
+    void Later(std::function<void()> action) {
+        QTimer::singleShot(0, [this, action = std::move(action)] { platform_.Guarded(action); });
+    }
+
+    template <class T>
+    T& Control(const char* name) {
+        return dynamic_cast<T&>(*main_.FindControl(name));
+    }
+
+    template <class W>
+    W& Widget(const char* name) {
+        return *platform_.WindowOf(main_)->findChild<W*>(name);
+    }
+
+    BenchPlatform platform_;
+    FormMain main_;
+};
 
 }  // namespace
 }  // namespace dorvanta
 
 int main(int /*argc*/, char* argv[]) {
+    // The game reads and writes its data file in the working folder.
+    const auto folder = std::filesystem::temp_directory_path() / "dorvanta-feel-bench";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    std::filesystem::remove("Dorvanta.dat");
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, argv);
-    return dorvanta::Run();
+    dorvanta::FeelBench().Run();
+    return 0;
 }

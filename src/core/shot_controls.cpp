@@ -116,7 +116,7 @@ void FormMain::RunGauge(std::int16_t phase, double& value, TextBox& text, const 
         }
         DrawMeters();
         text.SetText(NumberText(value));
-        PaceStep(platform(), delay * SkillFactor * CalibrationFactor);
+        PaceGaugeStep(platform(), delay * SkillFactor * CalibrationFactor);
     }
 }
 

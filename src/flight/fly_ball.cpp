@@ -7,7 +7,6 @@ namespace dorvanta {
 
 namespace {
 
-constexpr double kTimeStep = 0.01;          // seconds per step
 constexpr double kGravity = 9.81;           // units per second squared
 constexpr double kHalfGravity = 4.905;      // the height formula's half of it
 constexpr double kTableHalfWidth = 24;      // the table spans x from -24 to 24
@@ -134,7 +133,7 @@ void Flight::Step() {
     hooks_.Draw();
     // Cup and rim tests against the standing cups.
     TestCups();
-    t_ += kTimeStep;
+    t_ += kFlightStepSeconds;
     // Pacing.
     hooks_.Pace();
 }

@@ -14,6 +14,9 @@
 
 namespace dorvanta {
 
+// The simulated time of one step.
+constexpr double kFlightStepSeconds = 0.01;
+
 // The rack shot at. References, so that a handler running inside the flight's
 // yields (New Game) is seen at the next step.
 struct FlightRack {

@@ -41,8 +41,9 @@ std::int64_t FormMain::FlyBallAtNearRack(const FlightLaunch& launch, Flag& inCup
         true, inCup);
 }
 
-// Slow motion and a new calibration take effect at the next step: the pacing
-// product is read at every step.
+// A step lasts at least the time it simulates, counted from the end of the
+// previous one. Slow motion and a new calibration take effect at the next
+// step: the pacing product is read at every step.
 std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const FlightRack& rack,
                                  bool towardNearRack, Flag& inCup) {
     const FlightEnds ends{
@@ -51,10 +52,14 @@ std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const FlightRack& r
     const FlightBall ball{BallX, BallY, BallZ, inCup, StopFlight, Paused, NearestCup};
     const FlightPhysics physics{BallRadius,  CupRadius,  CupHeight,
                                 TableBounce, WallBounce, RimBounce};
-    GameFlightHooks hooks(
-        [this] { DrawScene(); },
-        [this] { PaceStep(platform(), FlightDelay * CalibrationFactor * SlowFactor); },
-        [this] { platform().Yield(); });
+    double stepStart = platform().MonotonicSeconds();
+    GameFlightHooks hooks([this] { DrawScene(); },
+                          [this, &stepStart] {
+                              PaceFlightStep(platform(), stepStart + kFlightStepSeconds,
+                                             FlightDelay * CalibrationFactor * SlowFactor);
+                              stepStart = platform().MonotonicSeconds();
+                          },
+                          [this] { platform().Yield(); });
     return FlyBall(launch, rack, ends, ball, physics, hooks);
 }
 

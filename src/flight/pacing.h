@@ -1,7 +1,10 @@
-// Pacing of the gauge and flight loops: a step waits by yielding a number of
-// times scaled from the calibration factor, never by reading a clock. A step
-// always yields at least once so that a press, End Turn or New Game reaches the
-// loop even on a machine calibrated to no delay at all.
+// Pacing of the gauge and flight loops. A gauge step waits by yielding a
+// number of times scaled from the calibration factor, at least once, so that a
+// press, End Turn or New Game reaches the loop even on a machine calibrated to
+// no delay at all. A flight step first holds until the time it simulates has
+// passed, delivering input meanwhile, and then yields its count on top: on
+// today's machines the redraw no longer takes that long by itself, and slow
+// motion is those extra yields.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +13,17 @@ namespace dorvanta {
 
 class Platform;
 
-// The yields of one step whose delay product (delay x skill or slow factor x
-// calibration factor) is `product`: its integer part, at least 1. A product no
-// calibration can give (not finite, negative, or above a billion yields) comes
-// from a damaged data file and counts as no delay, so the loop never hangs.
-std::int64_t YieldCount(double product);
+// The yields a delay product (delay x skill or slow factor x calibration
+// factor) asks for: its integer part. A product below one asks for none, and
+// so does one no calibration can give (not finite, negative, or above a
+// billion yields), which comes from a damaged data file.
+std::int64_t DelayYields(double product);
 
-// Yields YieldCount(product) times.
-void PaceStep(Platform& platform, double product);
+// A gauge step: its delay's yields, and at least one.
+void PaceGaugeStep(Platform& platform, double product);
+
+// A flight step: a hold until the monotonic clock reads `holdUntil`, which
+// counts as the step's one yield, then its delay's yields.
+void PaceFlightStep(Platform& platform, double holdUntil, double product);
 
 }  // namespace dorvanta

@@ -1,7 +1,9 @@
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "flight/calibration.h"
+#include "flight/fly_ball.h"
 #include "flight/pacing.h"
 #include "flight/wait.h"
 #include "shot_fixture.h"
@@ -9,16 +11,20 @@
 namespace dorvanta {
 namespace {
 
-// A product no calibration can give (damaged, NaN, infinite, negative) counts as no delay.
-TEST(FlightPacing, AStepYieldsTheWholePartOfItsProductAndAtLeastOnce) {
+// A product no calibration can give (damaged, NaN, infinite, negative) asks for no delay.
+TEST(FlightPacing, AStepsDelayIsTheWholePartOfItsProduct) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, std::int64_t> kCases[] = {
-        {0, 1},   {0.999, 1}, {2.999, 2}, {300 * 12.5, 3750}, {1e9, 1000000000},
-        {nan, 1}, {inf, 1},   {-1, 1},    {-1e300, 1},        {1e300, 1}};
+        {0, 0},   {0.999, 0}, {2.999, 2}, {300 * 12.5, 3750}, {1e9, 1000000000},
+        {nan, 0}, {inf, 0},   {-1, 0},    {-1e300, 0},        {1e300, 0}};
     for (const auto& [product, yields] : kCases) {
-        EXPECT_EQ(YieldCount(product), yields) << product;
+        EXPECT_EQ(DelayYields(product), yields) << product;
     }
+    ScriptedPlatform platform;
+    PaceGaugeStep(platform, 0.5);  // a gauge step always lets a press through
+    PaceGaugeStep(platform, 2.5);
+    EXPECT_EQ(platform.YieldCount(), 3);
 }
 
 TEST(FlightWait, EndsAfterThreeSecondsAlsoAcrossMidnight) {
@@ -40,7 +46,86 @@ TEST(Calibration, StopsCountingAtTheCap) {
     EXPECT_EQ(platform.YieldCount(), 499);
 }
 
-using FlightSpeed = ShotTest;
+// Records the platform's clock at every redraw of the playing field.
+class RedrawClock : public ControlView {
+  public:
+    explicit RedrawClock(Platform& platform) : platform_(platform) {}
+    void Refresh() override { times.push_back(platform_.MonotonicSeconds()); }
+    // The seconds between one redraw and the next.
+    std::vector<double> Gaps() const {
+        std::vector<double> gaps;
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            gaps.push_back(times[i] - times[i - 1]);
+        }
+        return gaps;
+    }
+    std::vector<double> times;
+
+  private:
+    Platform& platform_;
+};
+
+class FlightSpeed : public ShotTest {
+  protected:
+    void SetUp() override {
+        ShotTest::SetUp();
+        Set("HeadToHead", 0);
+        main_->Picture1().AttachView(&redraws_);
+    }
+    void TearDown() override {
+        main_->Picture1().AttachView(nullptr);
+        ShotTest::TearDown();
+    }
+    void Miss() { Throw(1100, 5, 0); }  // over the rack, in 494 steps
+    static constexpr std::int64_t kMissSteps = 494;
+
+    RedrawClock redraws_{platform_};
+};
+
+// A step holds until the time it simulates has passed, then yields its delay on
+// top: that is what slow motion adds. The hold is the step's one yield.
+TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
+    const struct {
+        double factor, slow;
+        std::int64_t yieldsPerStep;
+    } kSpeeds[] = {{0, 1, 1}, {1000, 1, 2}, {999.9, 300, 300}, {1000, 300, 301}};
+    for (const auto& speed : kSpeeds) {
+        SCOPED_TRACE(speed.factor * speed.slow);
+        Set("CalibrationFactor", speed.factor);
+        Set("SlowFactor", speed.slow);
+        redraws_.times.clear();
+        const std::int64_t yields = platform_.YieldCount();
+        Miss();
+        EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps * speed.yieldsPerStep);
+        const double stepSeconds =
+            kFlightStepSeconds + (speed.yieldsPerStep - 1) * ScriptedPlatform::kSecondsPerYield;
+        ASSERT_EQ(redraws_.times.size(), kMissSteps + 1);  // every step and once at the end
+        for (double gap : redraws_.Gaps()) {
+            ASSERT_NEAR(gap, stepSeconds, 1e-9);
+        }
+    }
+}
+
+// With no delay at all every step's one yield is its hold, and a press
+// arriving there acts at the next step as inside any yield.
+TEST_F(FlightSpeed, EndTurnAndPauseInsideTheHoldActAtTheNextStep) {
+    platform_.AtYield(100, [this] { Control<Button>("CommandStopLoop").Click(); });
+    Miss();
+    EXPECT_EQ(redraws_.times.size(), 100u + 1);
+
+    redraws_.times.clear();
+    std::size_t redrawnWhilePaused = 0;
+    platform_.AtYield(50, [this] { Control<Button>("CommandPause").Click(); });
+    platform_.AtYield(80, [&] {
+        redrawnWhilePaused = redraws_.times.size();
+        Control<Button>("CommandPause").Click();
+    });
+    const std::int64_t yields = platform_.YieldCount();
+    Miss();
+    EXPECT_EQ(redrawnWhilePaused, 50u);
+    EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps + 30);
+    EXPECT_EQ(redraws_.times.size(), kMissSteps + 1);
+}
 
 // A damaged data file may hold any factor: gauges and flights still move one
 // step per yield and can be stopped.
@@ -48,10 +133,9 @@ TEST_F(FlightSpeed, ADamagedCalibrationStillYieldsOncePerStep) {
     for (double factor : {std::numeric_limits<double>::quiet_NaN(), -1.0, 1e300}) {
         SCOPED_TRACE(factor);
         Set("CalibrationFactor", factor);
-        Set("HeadToHead", 0);
         const std::int64_t yields = platform_.YieldCount();
-        Throw(1100, 5, 0);  // a miss in 494 steps
-        EXPECT_EQ(platform_.YieldCount() - yields, 494);
+        Miss();
+        EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps);
 
         double power = 0;
         platform_.AtYield(5, [this, &power] {
