@@ -40,11 +40,14 @@ FormCalibrate::FormCalibrate(Platform& platform, FormMain& main)
     cancel.onClick = [this] { CommandCancel_Click(); };
 }
 
-void FormCalibrate::Form_Load() {
-    ShowCurrentFactor();
+void FormCalibrate::ShowCurrentFactor() {
+    if (!Visible()) {
+        FillCurrentFactor();
+    }
+    Show();
 }
 
-void FormCalibrate::ShowCurrentFactor() {
+void FormCalibrate::FillCurrentFactor() {
     TextCalibrationFactor->SetText(NumberText(main_.CalibrationFactor));
 }
 
@@ -61,7 +64,7 @@ void FormCalibrate::CommandOkay_Click() {
 }
 
 void FormCalibrate::CommandCancel_Click() {
-    ShowCurrentFactor();
+    FillCurrentFactor();
     Hide();
 }
 

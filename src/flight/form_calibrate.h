@@ -1,5 +1,6 @@
 // The window for typing the calibration factor by hand. It is loaded once and
-// then only hidden, so a later showing keeps the text the box last held.
+// then only hidden. Every showing starts from the factor in force, so a text
+// left from an earlier visit cannot undo a calibration made since.
 #pragma once
 
 #include "platform/form.h"
@@ -12,13 +13,13 @@ class FormCalibrate : public Form {
   public:
     FormCalibrate(Platform& platform, FormMain& main);
 
-  protected:
-    void Form_Load() override;
+    // Shows the window; a hidden one first takes the current factor's text.
+    void ShowCurrentFactor();
 
   private:
     void CommandOkay_Click();
     void CommandCancel_Click();
-    void ShowCurrentFactor();
+    void FillCurrentFactor();
 
     FormMain& main_;
     TextBox* TextCalibrationFactor = nullptr;

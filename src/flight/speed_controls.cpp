@@ -28,7 +28,7 @@ void FormMain::MenuOptionAutoCalibrate_Click() {
 }
 
 void FormMain::MenuOptionCalibrate_Click() {
-    LoadedForm(formCalibrate_, platform(), *this).Show();
+    LoadedForm(formCalibrate_, platform(), *this).ShowCurrentFactor();
 }
 
 void FormMain::CommandSlow_Click() {

@@ -1,3 +1,4 @@
+#include "core/number_text.h"
 #include "opponent_fixture.h"
 #include "records/data_file.h"
 
@@ -101,6 +102,23 @@ TEST_F(CalibrationTest, AutomaticCalibrationYieldsEveryPassAndHoldsThePlayersInp
     EXPECT_EQ(Get("Paused"), kFalse);
     platform.Yield();
     EXPECT_EQ(Get("Paused"), kTrue);
+}
+
+// Regression: a hidden window kept its old text, so Okay undid a calibration.
+TEST_F(CalibrationTest, TheWindowShowsTheFactorInForceEveryTimeItOpens) {
+    const auto text = [&] {
+        return dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).Text();
+    };
+    ChooseMenu("MenuOptionCalibrate");
+    EXPECT_EQ(text(), "0");
+    dynamic_cast<Button&>(*Window().FindControl("CommandCancel")).Click();
+    platform.QueueAnswer(BoxAnswer::Ok);
+    ChooseMenu("MenuOptionAutoCalibrate");
+    ChooseMenu("MenuOptionCalibrate");
+    EXPECT_EQ(text(), NumberText(main.CalibrationFactor));
+    dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).SetText("12");
+    ChooseMenu("MenuOptionCalibrate");  // already open: the typing stays
+    EXPECT_EQ(text(), "12");
 }
 
 }  // namespace
