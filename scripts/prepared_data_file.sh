@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# Writes the data file a new player starts with: no real high-score holders
-# ("Anonymous" with 999 shots at each of the four levels) and a game-speed
-# calibration. Usage: prepared_data_file.sh PATH
+# Writes the high-score part of the data file a new player starts with: no
+# real holders ("Anonymous" with 999 shots at each of the four levels). The
+# calibration record is left zero for `dorvanta --calibrate` to measure.
+# Usage: prepared_data_file.sh PATH
 set -euo pipefail
 
 readonly RECORD_BYTES=128
-# Yields per unit of delay. A first guess for a present-day machine; the
-# Options menu calibrates it to the machine in play.
-readonly CALIBRATION_FACTOR_LE='\x00\x00\x00\x00\x00\x70\xc7\x40'  # 12000.0, IEEE 754 double
-readonly NO_HOLDER_NAME='\x09\x00Anonymous'                        # length 9, then the text
-readonly NO_HOLDER_SCORE_LE='\xe7\x03'                             # 999, 16-bit integer
+readonly NO_HOLDER_NAME='\x09\x00Anonymous'  # length 9, then the text
+readonly NO_HOLDER_SCORE_LE='\xe7\x03'       # 999, 16-bit integer
 
 # One record: the value's bytes, then zero padding to the record length.
 record() {
@@ -19,8 +17,8 @@ record() {
 }
 
 {
-    record ''                           # record 1 is never used
-    record "$CALIBRATION_FACTOR_LE"
+    record '' # record 1 is never used
+    record '' # the calibration, measured afterwards
     for _level in 1 2 3 4; do
         record "$NO_HOLDER_NAME"
         record "$NO_HOLDER_SCORE_LE"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/product.h"
+#include "core/version.h"
 
 namespace dorvanta {
 
@@ -33,7 +34,7 @@ FormAbout::FormAbout(Platform& platform, FormMain&)
     : Form(platform, "FormAbout", "About " + FullProductName(), kClientWidth, kClientHeight) {
     picIcon_ = &AddPicture("picIcon", kIconBox, kButtonFaceColor);
     AddLabel("lblTitle", {kTextLeft, 240, kTextWidth, 480}, FullProductName());
-    AddLabel("lblVersion", {kTextLeft, 780, kTextWidth, 225}, "Version 1.1 beta");
+    AddLabel("lblVersion", {kTextLeft, 780, kTextWidth, 225}, std::string("Version ") + kVersion);
     AddLabel("lblDescription", {kTextLeft, 1125, kTextWidth, 255}, "Visit us online at:");
     TextBox& address = AddTextBox("Text1", {kTextLeft, 1440, kTextWidth, 375}, kWebAddress);
     address.SetReadOnly(true);

@@ -151,15 +151,14 @@ TEST_F(DataFileTest, NamesAreStoredAsLatin1AndReadBackAsUtf8) {
     EXPECT_EQ(ReadBackName(std::string(125, 'e') + "éé"), std::string(125, 'e') + "é");
 }
 
-TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndAFirstCalibration) {
+TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndLeavesTheCalibrationToMeasure) {
     // The scenarios folder sits in tests/ of the checkout; it may not exist yet.
     const auto script = std::filesystem::path(DORVANTA_SCENARIOS).parent_path().parent_path() /
                         "scripts" / "prepared_data_file.sh";
     ASSERT_EQ(std::system(("bash '" + script.string() + "' " + kFile).c_str()), 0);
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
-    EXPECT_EQ(Slice(1, kRecord), Bytes(kRecord, 0));
+    EXPECT_EQ(Slice(1, 2 * kRecord), Bytes(2 * kRecord, 0));  // the calibration is still to come
     const Settings settings = Read();
-    EXPECT_EQ(settings.calibrationFactor, 12000.0);
     EXPECT_EQ(settings.names, (Names{kAnon, kAnon, kAnon, kAnon}));
     EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 999}));
 }

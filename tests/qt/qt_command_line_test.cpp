@@ -1,0 +1,102 @@
+// The game started from a terminal with an option: --calibrate measures the
+// machine without any window or display and stores only the calibration;
+// --version and --help print; anything else is refused.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/number_text.h"
+#include "platform/scripted/scripted_platform.h"
+#include "qt_test_support.h"
+#include "records/data_file.h"
+
+namespace dorvanta {
+namespace {
+
+struct GameRun {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Runs the game in `folder` with no display to open a window on.
+GameRun RunGame(const std::filesystem::path& folder, const std::string& options) {
+    const std::string name = "dorvanta-cli-" + std::to_string(QApplication::applicationPid());
+    const auto out = std::filesystem::temp_directory_path() / (name + ".out");
+    const auto err = std::filesystem::temp_directory_path() / (name + ".err");
+    const std::string command =
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+        DORVANTA_GAME "' " + options + " >'" + out.string() + "' 2>'" + err.string() + "'";
+    const int status = std::system(command.c_str());
+    GameRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out), Contents(err)};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
+
+class CalibrateOption : public testing::Test {
+  protected:
+    std::filesystem::path Here() const { return std::filesystem::current_path(); }
+    static std::string File() { return Contents(DataFile::kFileName); }
+    double Stored() { return DataFile(platform_).ReadSettings().calibrationFactor; }
+
+    qt_test::ScratchDirectory scratch_;
+    ScriptedPlatform platform_;
+};
+
+TEST_F(CalibrateOption, ChangesOnlyTheCalibrationRecordAndPrintsTheFactor) {
+    constexpr std::size_t kRecord = DataFile::kRecordLength;
+    std::ofstream(DataFile::kFileName, std::ios::binary) << std::string(10 * kRecord, '\xAB');
+    const GameRun run = RunGame(Here(), "--calibrate");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string after = File();
+    ASSERT_EQ(after.size(), 10 * kRecord);
+    EXPECT_EQ(after.substr(0, kRecord), std::string(kRecord, '\xAB'));
+    EXPECT_EQ(after.substr(2 * kRecord), std::string(8 * kRecord, '\xAB'));
+    EXPECT_EQ(NumberText(Stored()) + "\n", run.out);
+    EXPECT_GT(Stored(), 100);  // thousands of yields in 3 s on any machine
+}
+
+TEST_F(CalibrateOption, CreatesAMissingDataFileTheGameReadsBack) {
+    const GameRun run = RunGame(Here(), "--calibrate");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(File().size(), 2 * DataFile::kRecordLength);
+    EXPECT_EQ(NumberText(Stored()) + "\n", run.out);
+}
+
+// Nobody can create a file in /proc, not even root.
+TEST_F(CalibrateOption, AFolderItCannotWriteIsAClearErrorWithStatusOne) {
+    const GameRun run = RunGame("/proc", "--calibrate");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("dorvanta: Dorvanta.dat: "), std::string::npos) << run.err;
+}
+
+TEST(CommandLine, PrintsTheVersionAndHelpAndRefusesAnythingElse) {
+    const auto here = std::filesystem::temp_directory_path();
+    const GameRun version = RunGame(here, "--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "3D Dorvanta 1.1 beta\n");
+    const GameRun help = RunGame(here, "--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.substr(0, 16), "usage: dorvanta ");
+    for (const char* options : {"--calibrat", "--calibrate --help", "-platform xcb"}) {
+        const GameRun refused = RunGame(here, options);
+        EXPECT_EQ(refused.exitCode, 2) << options;
+        EXPECT_EQ(refused.err.substr(0, 16), "usage: dorvanta ") << options;
+    }
+}
+
+}  // namespace
+}  // namespace dorvanta
