@@ -116,7 +116,8 @@ void FormMain::RunGauge(std::int16_t phase, double& value, TextBox& text, const 
         }
         DrawMeters();
         text.SetText(NumberText(value));
-        PaceGaugeStep(platform(), delay * SkillFactor * CalibrationFactor);
+        PaceGaugeStep(platform(), delay * SkillFactor * CalibrationFactor,
+                      [this, phase] { return ShotPhase == phase; });
     }
 }
 

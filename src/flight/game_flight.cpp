@@ -56,7 +56,8 @@ std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const FlightRack& r
     GameFlightHooks hooks([this] { DrawScene(); },
                           [this, &stepStart] {
                               PaceFlightStep(platform(), stepStart + kFlightStepSeconds,
-                                             FlightDelay * CalibrationFactor * SlowFactor);
+                                             FlightDelay * CalibrationFactor * SlowFactor,
+                                             [this] { return StopFlight == kFalse; });
                               stepStart = platform().MonotonicSeconds();
                           },
                           [this] { platform().Yield(); });

@@ -11,11 +11,11 @@ namespace {
 
 // Far more yields per step than any calibration measures (a few million
 // passes per second at most); a larger product can only come from a damaged
-// data file or a mistyped factor.
+// data file or a mistyped factor, and still paces, at this rate.
 constexpr double kMaxYieldsPerStep = 1e9;
 
-void YieldTimes(Platform& platform, std::int64_t count) {
-    for (std::int64_t i = count; i > 0; --i) {
+void YieldWhileRunning(Platform& platform, std::int64_t count, const StillRunning& stillRunning) {
+    for (std::int64_t i = 0; i < count && stillRunning(); ++i) {
         platform.Yield();
     }
 }
@@ -24,19 +24,20 @@ void YieldTimes(Platform& platform, std::int64_t count) {
 
 std::int64_t DelayYields(double product) {
     // Also catches NaN, which fails every comparison.
-    if (!(product >= 1 && product <= kMaxYieldsPerStep)) {
+    if (!(product >= 1)) {
         return 0;
     }
-    return static_cast<std::int64_t>(std::floor(product));
+    return static_cast<std::int64_t>(std::floor(std::min(product, kMaxYieldsPerStep)));
 }
 
-void PaceGaugeStep(Platform& platform, double product) {
-    YieldTimes(platform, std::max<std::int64_t>(DelayYields(product), 1));
+void PaceGaugeStep(Platform& platform, double product, const StillRunning& stillRunning) {
+    YieldWhileRunning(platform, std::max<std::int64_t>(DelayYields(product), 1), stillRunning);
 }
 
-void PaceFlightStep(Platform& platform, double holdUntil, double product) {
+void PaceFlightStep(Platform& platform, double holdUntil, double product,
+                    const StillRunning& stillRunning) {
     platform.WaitUntil(holdUntil);
-    YieldTimes(platform, DelayYields(product));
+    YieldWhileRunning(platform, DelayYields(product), stillRunning);
 }
 
 }  // namespace dorvanta
