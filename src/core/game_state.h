@@ -61,6 +61,19 @@ struct GameStateProbeAccess;
 struct FlightLaunch;
 struct FlightRack;
 
+// Counts a turn as running for as long as it lives, also when the end of the
+// program unwinds it.
+class RunningShot {
+  public:
+    explicit RunningShot(std::int16_t& count) : count_(count) { ++count_; }
+    ~RunningShot() { --count_; }
+    RunningShot(const RunningShot&) = delete;
+    RunningShot& operator=(const RunningShot&) = delete;
+
+  private:
+    std::int16_t& count_;
+};
+
 class FormMain : public Form {
   public:
     explicit FormMain(Platform& platform);
@@ -196,6 +209,10 @@ class FormMain : public Form {
     Flag Paused = kFalse;
     Flag Replaying = kFalse;
     Flag NumericShotUsed = kFalse;
+    // Turns of either side under way, from the throw to the hand-over. A reset
+    // does not end them, so the phase alone cannot tell; more than one would
+    // be a ball thrown inside another's flight.
+    std::int16_t ShotsRunning = 0;
 
     // Table, cups and ball
     std::array<double, 5> TableCornerX{}, TableCornerY{}, TableCornerZ{};

@@ -71,6 +71,7 @@ struct GameStateProbeAccess {
         AddScalar(table, "Paused", &FormMain::Paused);
         AddScalar(table, "Replaying", &FormMain::Replaying);
         AddScalar(table, "NumericShotUsed", &FormMain::NumericShotUsed);
+        AddScalar(table, "ShotsRunning", &FormMain::ShotsRunning);
         AddScalar(table, "CupRadius", &FormMain::CupRadius);
         AddScalar(table, "CupHeight", &FormMain::CupHeight);
         AddScalar(table, "CupBaseRadius", &FormMain::CupBaseRadius);

@@ -54,6 +54,11 @@ bool IsDigit(char key) {
 }  // namespace
 
 void FormMain::CommandShoot_MouseDown(int /*mouseButton*/) {
+    // The button is barred for a whole shot, but a reset under the shot has
+    // put the phase back to 0: the next shot waits until this one is over.
+    if (ShotsRunning != 0) {
+        return;
+    }
     switch (ShotPhase) {
         case kPhaseReady:
             Azimuth = 0;

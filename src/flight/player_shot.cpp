@@ -18,6 +18,7 @@
 namespace dorvanta {
 
 void FormMain::PlayerShot() {
+    const RunningShot running(ShotsRunning);
     StartPlayerTurn();
     // Flight at the far rack from the hand.
     const FlightLaunch launch = LaunchFromShot(Power, Angle, Azimuth, HandX, HandY, HandZ);

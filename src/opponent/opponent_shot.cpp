@@ -15,6 +15,7 @@
 namespace dorvanta {
 
 void FormMain::OpponentShot() {
+    const RunningShot running(ShotsRunning);
     // Start of the turn: the button stays barred until the turn ends.
     CommandShoot->SetCaption("Ball in motion");
     CommandShoot->SetEnabled(false);

@@ -23,7 +23,7 @@ constexpr double kHandRange = 24;
 }  // namespace
 
 void FormMain::CommandReplay_Click() {
-    if (ShotsTaken < 1 || Replaying) {
+    if (ShotsTaken < 1 || Replaying || ShotsRunning != 0) {
         return;
     }
     // Waiting for the computer: the player's shot. After the computer's turn:
@@ -79,9 +79,10 @@ void FormMain::MenuOptionNumericShooting_Click() {
 }
 
 void FormMain::CommandCheatShoot_Click() {
-    // The button is never barred, so a press during a flight or a replay must
-    // not start a second shot inside the running one.
-    if (ShotPhase == kPhasePlayerFlight || ShotPhase == kPhaseOpponentFlight || Replaying) {
+    // The button is never barred, so a press during a shot or a replay must
+    // not start a second shot inside the running one, also after a reset
+    // under it has put the phase back to 0.
+    if (ShotsRunning != 0) {
         return;
     }
     if (ShotPhase == kPhaseOpponentToShoot) {

@@ -172,5 +172,23 @@ TEST_F(NumericShotTest, InPhaseFiveItMakesTheComputerShootAndInFlightOrReplayItD
     EXPECT_EQ(Values("ShotsTaken CupsLeft ShotPhase"), "2 9 5");
 }
 
+// Regression: New Game under a flight put the phase back to 0, and a numeric
+// shot in the same moment flew a second ball inside the first; the old ball
+// then scored in the new game (1 shot, 8 cups left, 200 %).
+TEST_F(NumericShotTest, NoShotStartsInsideARunningOneAfterAResetUnderIt) {
+    AllowNumericShooting();
+    Set("CalibrationFactor", 100000);
+    int shotsRunning = 0;
+    platform.AtYield(20, [&] {
+        ChooseMenu("MenuOptionNewGame");
+        Click("CommandCheatShoot");
+        shotsRunning = static_cast<int>(Get("ShotsRunning"));
+    });
+    ShootNumerically();
+    EXPECT_EQ(shotsRunning, 1);
+    EXPECT_EQ(Values("ShotsTaken CupsLeft ShotsRunning"), "0 10 0");
+    EXPECT_EQ(TextNamed("TextShootingPercentage").Text(), "0");
+}
+
 }  // namespace
 }  // namespace dorvanta
