@@ -92,6 +92,10 @@ void FormMain::DeclareControls() {
     TextShotsMade = &AddTextBox("TextShotsMade", {7560, 7200, 495, 375}, "0");
     AddLabel("Label10", {8400, 7200, 855, 255}, "Shooting %");
     TextShootingPercentage = &AddTextBox("TextShootingPercentage", {9360, 7200, 495, 375}, "0");
+    // The counts are the game's to keep; a typed one would only mislead.
+    for (TextBox* count : {TextShotsTaken, TextShotsMade, TextShootingPercentage}) {
+        count->SetReadOnly(true);
+    }
 }
 
 void FormMain::DeclareMenus() {
