@@ -35,8 +35,8 @@ bool RunsAcross(const Geometry& geometry) {
 // A separator line has no thickness of its own; it is drawn centred on its path.
 QRect PixelGeometry(const Control& control) {
     const Geometry& g = control.Geom();
-    const QRect rect(UnitsToPixels(g.left), UnitsToPixels(g.top), UnitsToPixels(g.width),
-                     UnitsToPixels(g.height));
+    const QRect rect(UnitsToPixels(g.left, 1), UnitsToPixels(g.top, 1), UnitsToPixels(g.width, 1),
+                     UnitsToPixels(g.height, 1));
     if (control.Kind() != ControlKind::Line) {
         return rect;
     }
@@ -280,7 +280,7 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
   private:
     void Render() {
         image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
-                                   contentsRect().size(), devicePixelRatioF());
+                                   contentsRect().size(), 1, devicePixelRatioF());
     }
 
     QImage image_;

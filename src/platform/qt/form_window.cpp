@@ -65,7 +65,8 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
         layout->setMenuBar(menuBar);
     }
     auto* client = new QWidget(this);
-    client->setFixedSize(UnitsToPixels(form.ClientWidth()), UnitsToPixels(form.ClientHeight()));
+    client->setFixedSize(UnitsToPixels(form.ClientWidth(), 1),
+                         UnitsToPixels(form.ClientHeight(), 1));
     layout->addWidget(client);
     for (const auto& control : form.Controls()) {
         views_.push_back(&CreateControlWidget(platform, *control, *client));
