@@ -38,6 +38,7 @@ std::string MainCaption() {
 
 FormMain::FormMain(Platform& platform)
     : Form(platform, "FormMain", MainCaption(), kMainClientWidth, kMainClientHeight) {
+    SetSizable(true);
     DeclareControls();
     DeclareMenus();
     WireHandlers();

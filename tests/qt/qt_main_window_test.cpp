@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/game_state.h"
+#include "core/game_state_probe.h"
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
 
@@ -34,6 +35,12 @@ class QtMainWindow : public testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return *widget;
     }
+    // Resizes the window so that its client area gets `client` and waits for the layout.
+    void ResizeClient(QSize client) {
+        window_->resize(client + QSize(0, Find<QMenuBar>("").height()));
+        QCoreApplication::processEvents();
+    }
+    QWidget& Client() { return *Find<QWidget>("CommandShoot").parentWidget(); }
 
     qt_test::ScratchDirectory scratch_;
     QtPlatform platform_;
@@ -64,6 +71,69 @@ TEST_F(QtMainWindow, IsBuiltWithItsTitleMenusCheckMarksAndControlsInPlace) {
     EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
     EXPECT_TRUE(shoot.isVisibleTo(window_));
     EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
+}
+
+// The rows of one column of a picture that are not its white background.
+std::vector<int> MarkedRows(const QImage& image, int column) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(column, y) != QColor(Qt::white)) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
+
+struct AtScale {
+    double scale;
+    QSize client;
+    QRect shoot;     // {120, 5400, 1215, 615}
+    QRect picture1;  // {3240, 0, 8175, 6975}
+};
+
+// Edges are rounded, so the controls that meet in the design still meet. The
+// spare width is shared on both sides; the picture is drawn in the same units,
+// so the table's near edge lands at 6185.26 units whatever the scale.
+TEST_F(QtMainWindow, ScalesItsControlsFontsAndPicturesUniformlyAndCentresThem) {
+    const QString caption = "Shot Controls:";
+    const double designTextWidth = Find<QLabel>("Label7").fontMetrics().horizontalAdvance(caption);
+    for (const AtScale& at :
+         {AtScale{1.0, {774, 510}, {8, 360, 81, 41}, {216, 0, 545, 465}},
+          AtScale{1.5, {1161, 765}, {12, 540, 122, 62}, {324, 0, 818, 698}},
+          AtScale{2.0, {1548, 1020}, {16, 720, 162, 82}, {432, 0, 1090, 930}}}) {
+        constexpr int kSpare = 60;
+        ResizeClient(at.client + QSize(kSpare, 0));
+        EXPECT_EQ(Client().geometry(), QRect(QPoint(kSpare / 2, 0), at.client)) << at.scale;
+        EXPECT_EQ(Find<QPushButton>("CommandShoot").geometry(), at.shoot) << at.scale;
+        EXPECT_EQ(Find<QWidget>("Picture1").geometry(), at.picture1) << at.scale;
+        const double textWidth = Find<QLabel>("Label7").fontMetrics().horizontalAdvance(caption);
+        EXPECT_NEAR(textWidth / designTextWidth, at.scale, 0.08 * at.scale) << at.scale;
+
+        auto& picture = Find<QWidget>("Picture1");
+        const QImage image = picture.grab(picture.contentsRect()).toImage();
+        const int nearEdge = static_cast<int>(6185.26 * at.scale / 15);
+        // This column crosses the table's left edge higher up, then its near edge.
+        const std::vector<int> rows = MarkedRows(image, static_cast<int>(2000 * at.scale / 15));
+        ASSERT_FALSE(rows.empty());
+        EXPECT_LE(std::abs(rows.back() - nearEdge), 1) << at.scale;
+        const auto lineRows =
+            std::count_if(rows.begin(), rows.end(), [&](int row) { return row >= nearEdge - 1; });
+        EXPECT_LE(lineRows, 2) << at.scale;
+    }
+}
+
+// A window opened later takes the main window's scale then, and keeps it.
+TEST_F(QtMainWindow, SecondaryWindowsOpenAtTheMainWindowsScale) {
+    ResizeClient({1161, 765});
+    platform_.Guarded([this] { main_.FindMenuItem("MenuOptionHelp")->Click(); });
+    QWidget* help = platform_.WindowOf(*GameStateProbe(main_).SecondaryForm("FormHelp"));
+    ASSERT_NE(help, nullptr);
+    const QSize designHelp(424, 360);  // 6360 x 5400 units
+    EXPECT_EQ(help->findChild<QPushButton*>("CommandOkay")->parentWidget()->size(),
+              designHelp * 1.5);
+    ResizeClient({774, 510});
+    EXPECT_EQ(help->findChild<QPushButton*>("CommandOkay")->parentWidget()->size(),
+              designHelp * 1.5);
 }
 
 // The game, not Qt, decides the check marks.

@@ -32,20 +32,6 @@ bool RunsAcross(const Geometry& geometry) {
     return geometry.width >= geometry.height;
 }
 
-// A separator line has no thickness of its own; it is drawn centred on its path.
-QRect PixelGeometry(const Control& control) {
-    const Geometry& g = control.Geom();
-    const QRect rect(UnitsToPixels(g.left, 1), UnitsToPixels(g.top, 1), UnitsToPixels(g.width, 1),
-                     UnitsToPixels(g.height, 1));
-    if (control.Kind() != ControlKind::Line) {
-        return rect;
-    }
-    if (RunsAcross(g)) {
-        return {rect.left(), rect.top() - kLineThickness / 2, rect.width() + 1, kLineThickness};
-    }
-    return {rect.left() - kLineThickness / 2, rect.top(), kLineThickness, rect.height() + 1};
-}
-
 void SyncCommon(QWidget& widget, const Control& control) {
     widget.setEnabled(control.Enabled());
     widget.setVisible(control.Visible());
@@ -254,6 +240,13 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
         update();
     }
 
+    void SetScale(double scale) override {
+        scale_ = scale;
+        if (model_ != nullptr) {
+            Refresh();
+        }
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         if (model_ != nullptr && image_.devicePixelRatio() != devicePixelRatioF()) {
@@ -280,22 +273,23 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
   private:
     void Render() {
         image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
-                                   contentsRect().size(), 1, devicePixelRatioF());
+                                   contentsRect().size(), scale_, devicePixelRatioF());
     }
 
     QImage image_;
+    double scale_ = 1;
     bool pressed_ = false;
 };
 
 template <class Widget, class Model>
-WidgetView& Place(QtPlatform& platform, Control& control, QWidget& parent) {
+ControlWidget Place(QtPlatform& platform, Control& control, QWidget& parent) {
     auto* widget = new Widget(platform, static_cast<Model&>(control), parent);
     widget->setObjectName(QString::fromStdString(control.Name()));
-    widget->setGeometry(PixelGeometry(control));
-    return *widget;
+    widget->setGeometry(PixelGeometry(control, 1));
+    return {*widget, *widget};
 }
 
-WidgetView& PlaceControl(QtPlatform& platform, Control& control, QWidget& parent) {
+ControlWidget PlaceControl(QtPlatform& platform, Control& control, QWidget& parent) {
     switch (control.Kind()) {
         case ControlKind::Button:
             return Place<ButtonWidget, Button>(platform, control, parent);
@@ -316,10 +310,26 @@ WidgetView& PlaceControl(QtPlatform& platform, Control& control, QWidget& parent
 
 }  // namespace
 
-WidgetView& CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
-    WidgetView& view = PlaceControl(platform, control, parent);
-    view.Refresh();
-    return view;
+ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
+    ControlWidget placed = PlaceControl(platform, control, parent);
+    placed.view.Refresh();
+    return placed;
+}
+
+// A separator line has no thickness of its own; it is drawn centred on its path.
+QRect PixelGeometry(const Control& control, double scale) {
+    const Geometry& g = control.Geom();
+    const QPoint topLeft(UnitsToPixels(g.left, scale), UnitsToPixels(g.top, scale));
+    const QPoint bottomRight(UnitsToPixels(g.left + g.width, scale),
+                             UnitsToPixels(g.top + g.height, scale));
+    if (control.Kind() != ControlKind::Line) {
+        return {topLeft, bottomRight - QPoint(1, 1)};
+    }
+    const QRect path(topLeft, bottomRight);
+    if (RunsAcross(g)) {
+        return {path.left(), path.top() - kLineThickness / 2, path.width(), kLineThickness};
+    }
+    return {path.left() - kLineThickness / 2, path.top(), kLineThickness, path.height()};
 }
 
 QString CaptionText(const std::string& caption) {

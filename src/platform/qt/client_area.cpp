@@ -1,0 +1,56 @@
+#include "platform/qt/client_area.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "platform/qt/picture_render.h"
+
+namespace dorvanta {
+
+namespace {
+
+// The layouts were designed for a small, narrow dialog font.
+constexpr double kDesignFontPoints = 8;
+
+QFont DesignFont(double scale) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(kDesignFontPoints * scale);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
+}  // namespace
+
+ClientArea::ClientArea(QtPlatform& platform, Form& form, QWidget& parent)
+    : QWidget(&parent), designWidth_(form.ClientWidth()), designHeight_(form.ClientHeight()) {
+    for (const auto& control : form.Controls()) {
+        const ControlWidget placed = CreateControlWidget(platform, *control, *this);
+        controls_.push_back({&placed.widget, &placed.view, control.get()});
+    }
+    SetScale(1);
+}
+
+void ClientArea::Detach() {
+    for (Placed& placed : controls_) {
+        placed.view->Detach();
+        placed.control = nullptr;
+    }
+}
+
+QSize ClientArea::SizeAt(double scale) const {
+    return {UnitsToPixels(designWidth_, scale), UnitsToPixels(designHeight_, scale)};
+}
+
+void ClientArea::SetScale(double scale) {
+    scale_ = scale;
+    setFixedSize(SizeAt(scale));
+    setFont(DesignFont(scale));
+    for (const Placed& placed : controls_) {
+        if (placed.control != nullptr) {
+            placed.widget->setGeometry(PixelGeometry(*placed.control, scale));
+            placed.view->SetScale(scale);
+        }
+    }
+}
+
+}  // namespace dorvanta
