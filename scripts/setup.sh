@@ -3,7 +3,10 @@
 # that are missing: a machine that has them all is left alone.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev)
+# The condensed face of fonts-dejavu-extra is the windows' font; the desktop tests
+# measure text in it.
+packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev
+          fonts-dejavu-extra)
 
 missing=()
 for package in "${packages[@]}"; do

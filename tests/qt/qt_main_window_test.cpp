@@ -9,44 +9,14 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
 
 namespace dorvanta {
 namespace {
 
-class QtMainWindow : public testing::Test {
-  protected:
-    void SetUp() override {
-        platform_.Guarded([this] {
-            main_.Load();
-            main_.Show();
-        });
-        ASSERT_FALSE(platform_.Ending());
-        window_ = platform_.WindowOf(main_);
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
-    }
-    template <class Widget>
-    Widget& Find(const char* name) {
-        auto* widget = window_->findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
-    }
-    // Resizes the window so that its client area gets `client` and waits for the layout.
-    void ResizeClient(QSize client) {
-        window_->resize(client + QSize(0, Find<QMenuBar>("").height()));
-        QCoreApplication::processEvents();
-    }
-    QWidget& Client() { return *Find<QWidget>("CommandShoot").parentWidget(); }
-
-    qt_test::ScratchDirectory scratch_;
-    QtPlatform platform_;
-    FormMain main_{platform_};
-    QWidget* window_ = nullptr;
-};
+// The real main window, loaded and shown in a scratch working directory.
+class QtMainWindow : public qt_test::MainWindowTest {};
 
 // Positions are in pixels, 15 design units each.
 TEST_F(QtMainWindow, IsBuiltWithItsTitleMenusCheckMarksAndControlsInPlace) {
@@ -125,8 +95,7 @@ TEST_F(QtMainWindow, ScalesItsControlsFontsAndPicturesUniformlyAndCentresThem) {
 // A window opened later takes the main window's scale then, and keeps it.
 TEST_F(QtMainWindow, SecondaryWindowsOpenAtTheMainWindowsScale) {
     ResizeClient({1161, 765});
-    platform_.Guarded([this] { main_.FindMenuItem("MenuOptionHelp")->Click(); });
-    QWidget* help = platform_.WindowOf(*GameStateProbe(main_).SecondaryForm("FormHelp"));
+    QWidget* help = Open("MenuOptionHelp", "FormHelp");
     ASSERT_NE(help, nullptr);
     const QSize designHelp(424, 360);  // 6360 x 5400 units
     EXPECT_EQ(help->findChild<QPushButton*>("CommandOkay")->parentWidget()->size(),

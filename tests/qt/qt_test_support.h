@@ -1,8 +1,13 @@
 // Shared pieces of the desktop tests: a scratch working directory for the real
-// main window, a probe window, and a way to answer a modal box about to open.
+// main window, the real main window itself, a probe window, and a way to answer
+// a modal box about to open.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -10,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+#include "core/game_state_probe.h"
 #include "platform/form.h"
+#include "platform/qt/qt_platform.h"
 
 namespace dorvanta::qt_test {
 
@@ -30,6 +38,44 @@ class ScratchDirectory {
     std::filesystem::path previous_ = std::filesystem::current_path();
     std::filesystem::path path_ = std::filesystem::temp_directory_path() /
                                   ("dorvanta-qt-" + std::to_string(QApplication::applicationPid()));
+};
+
+// The real main window, loaded and shown.
+class MainWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        platform_.Guarded([this] {
+            main_.Load();
+            main_.Show();
+        });
+        ASSERT_FALSE(platform_.Ending());
+        window_ = platform_.WindowOf(main_);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+    }
+    template <class Widget>
+    Widget& Find(const char* name) {
+        auto* widget = window_->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+    // Resizes the window so that its client area gets `client` and waits for the layout.
+    void ResizeClient(QSize client) {
+        window_->resize(client + QSize(0, Find<QMenuBar>("").height()));
+        QCoreApplication::processEvents();
+    }
+    QWidget& Client() { return *Find<QWidget>("CommandShoot").parentWidget(); }
+    // Chooses the menu item and returns the window of the form it opens.
+    QWidget* Open(const char* menuItem, const std::string& form) {
+        platform_.Guarded([this, menuItem] { main_.FindMenuItem(menuItem)->Click(); });
+        const Form* opened = GameStateProbe(main_).SecondaryForm(form);
+        return opened == nullptr ? nullptr : platform_.WindowOf(*opened);
+    }
+
+    ScratchDirectory scratch_;
+    QtPlatform platform_;
+    FormMain main_{platform_};
+    QWidget* window_ = nullptr;
 };
 
 // A small window with a button and a digit-refusing text box that records

@@ -1,7 +1,7 @@
 #include "platform/qt/client_area.h"
 
-#include <QApplication>
 #include <QFont>
+#include <cmath>
 
 #include "platform/qt/picture_render.h"
 
@@ -9,13 +9,16 @@ namespace dorvanta {
 
 namespace {
 
-// The layouts were designed for a small, narrow dialog font.
-constexpr double kDesignFontPoints = 8;
+// The layouts were designed for a small dialog font. A condensed face this
+// size shows every number the game writes into its narrowest boxes (1257.5 in
+// 495 units) in full. Sizes are rounded down as the window grows, so text never
+// outgrows its box.
+constexpr const char* kDesignFontFamily = "DejaVu Sans Condensed";
+constexpr double kDesignFontPixels = 9;
 
 QFont DesignFont(double scale) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(kDesignFontPoints * scale);
-    font.setStretch(QFont::SemiCondensed);
+    QFont font(kDesignFontFamily);
+    font.setPixelSize(static_cast<int>(std::floor(kDesignFontPixels * scale)));
     return font;
 }
 

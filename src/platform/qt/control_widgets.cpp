@@ -1,7 +1,5 @@
 #include "platform/qt/control_widgets.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +11,8 @@
 #include <QScrollBar>
 #include <QString>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <string>
 
 #include "platform/qt/picture_render.h"
@@ -25,8 +25,6 @@ constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
 constexpr int kLineThickness = 2;  // pixels of an etched separator
 constexpr int kPictureBorder = 2;  // pixels of a picture area's sunken edge
-constexpr double kSmallestCaptionPoints = 6;
-constexpr double kCaptionPointStep = 0.5;
 
 bool RunsAcross(const Geometry& geometry) {
     return geometry.width >= geometry.height;
@@ -62,7 +60,6 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
     void Refresh() override {
         SyncCommon(*this, *model_);
         setText(CaptionText(model_->Caption()));
-        FitCaption();
     }
 
   protected:
@@ -74,16 +71,18 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
         }
     }
 
-  private:
-    // A caption wider than its button gets a smaller font rather than losing letters.
-    void FitCaption() {
-        QFont font = parentWidget()->font();
-        const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
-        while (font.pointSizeF() > kSmallestCaptionPoints &&
-               QFontMetrics(font).horizontalAdvance(text()) > room) {
-            font.setPointSizeF(font.pointSizeF() - kCaptionPointStep);
-        }
-        setFont(font);
+    // Every caption keeps the window's one font size: one wider than its button
+    // wraps at its blanks instead (the buttons that need it are tall enough).
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this),
+                             Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                             isEnabled(), caption, QPalette::ButtonText);
     }
 };
 
