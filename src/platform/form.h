@@ -67,7 +67,7 @@ class Form {
                              std::int16_t max, std::int16_t value);
     Picture& AddPicture(std::string name, Geometry geometry, Color backColor);
     SeparatorLine& AddLine(std::string name, int x1, int y1, int x2, int y2);
-    MenuItem& AddMenu(std::string name, std::string caption);
+    MenuItem& AddMenu(std::string name, std::string caption, char mnemonic = 0);
 
   private:
     template <class T>

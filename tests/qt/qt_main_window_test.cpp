@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -25,8 +26,8 @@ TEST_F(QtMainWindow, IsBuiltWithItsTitleMenusCheckMarksAndControlsInPlace) {
     for (QAction* action : Find<QMenuBar>("").actions()) {
         titles << action->text();
     }
-    EXPECT_EQ(titles, QStringList({"File", "Options", "Skill Level", "Opponent Skill Level",
-                                   "GameType", "Help"}));
+    EXPECT_EQ(titles, QStringList({"&File", "&Options", "&Skill Level", "O&pponent Skill Level",
+                                   "&GameType", "&Help"}));
     EXPECT_TRUE(Find<QAction>("MenuOptionBeginner").isChecked());
     EXPECT_TRUE(Find<QAction>("MenuOptionHeadToHead").isChecked());
     EXPECT_FALSE(Find<QAction>("MenuOptionIndividual").isChecked());
@@ -103,6 +104,43 @@ TEST_F(QtMainWindow, SecondaryWindowsOpenAtTheMainWindowsScale) {
     ResizeClient({774, 510});
     EXPECT_EQ(help->findChild<QPushButton*>("CommandOkay")->parentWidget()->size(),
               designHelp * 1.5);
+}
+
+// Alt and a title's letter open its menu, the item's letter chooses it there,
+// and F1 opens the help window from anywhere in the main window.
+TEST_F(QtMainWindow, MenusOpenFromTheKeyboardAndF1OpensHelp) {
+    QApplication::setActiveWindow(window_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->menuAction()->objectName(), "MenuHelp");
+    QTest::keyClick(menu, Qt::Key_A);
+    const Form* about = GameStateProbe(main_).SecondaryForm("FormAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->Visible());
+
+    QApplication::setActiveWindow(window_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    EXPECT_EQ(GameStateProbe(main_).SecondaryForm("FormHelp"), nullptr);
+    QTest::keyClick(window_, Qt::Key_F1);
+    const Form* help = GameStateProbe(main_).SecondaryForm("FormHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->Visible());
+}
+
+// Shoot acts on mouse presses only: its click keys reach it (Qt clicks it) but
+// start no shot.
+TEST_F(QtMainWindow, TheShootButtonIgnoresTheKeyboard) {
+    auto& shoot = Find<QPushButton>("CommandShoot");
+    int keyClicks = 0;
+    QObject::connect(&shoot, &QPushButton::clicked, [&keyClicks] { ++keyClicks; });
+    shoot.setFocus();
+    QTest::keyClick(&shoot, Qt::Key_Space);
+    QTest::keyClick(&shoot, Qt::Key_Return);
+    EXPECT_GE(keyClicks, 1);
+    EXPECT_EQ(GameStateProbe(main_).Get("ShotPhase"), 0);
+    EXPECT_EQ(shoot.text(), "Shoot");
 }
 
 // The game, not Qt, decides the check marks.

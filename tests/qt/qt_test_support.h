@@ -78,12 +78,14 @@ class MainWindowTest : public testing::Test {
     QWidget* window_ = nullptr;
 };
 
-// A small window with a button and a digit-refusing text box that records
-// what reaches them.
+// A small window with a button, a digit-refusing text box and a menu that
+// record what reaches them.
 class ProbeForm : public Form {
   public:
     explicit ProbeForm(Platform& platform)
         : Form(platform, "FormProbe", "Probe Window", 4500, 4500) {
+        MenuItem& menu = AddMenu("MenuProbe", "Save & Load", 'L');
+        menu.AddItem("MenuProbeQuit", "Quit", 'z', "Ctrl+Q").onClick = [this] { ++quits; };
         button = &AddButton("CommandProbe", {120, 120, 1215, 615}, "Press");
         button->onMouseDown = [this](int mouseButton) { presses.push_back(mouseButton); };
         button->onClick = [this] { ++clicks; };
@@ -95,7 +97,7 @@ class ProbeForm : public Form {
     Button* button;
     TextBox* text;
     std::vector<int> presses;
-    int clicks = 0, textChanges = 0;
+    int clicks = 0, textChanges = 0, quits = 0;
 };
 
 // Runs `action` on the modal box once it is open (inside its own event loop).

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <string>
 
 namespace dorvanta {
 
@@ -37,6 +39,17 @@ class MenuItemView : public ModelView<MenuItem> {
   private:
     QAction& action_;
 };
+
+// The caption as Qt shows it, its ampersands as characters and its mnemonic
+// marked at the letter's first occurrence.
+QString MenuText(const MenuItem& item) {
+    const std::string& caption = item.Caption();
+    const std::size_t at = item.Mnemonic() == 0 ? std::string::npos : caption.find(item.Mnemonic());
+    if (at == std::string::npos) {
+        return CaptionText(caption);
+    }
+    return CaptionText(caption.substr(0, at)) + '&' + CaptionText(caption.substr(at));
+}
 
 // The space of a sizable window below its menu bar. It holds the client area
 // at the largest scale that fits, never below the design size, and centres it.
@@ -108,10 +121,10 @@ void FormWindow::Detach() {
 void FormWindow::BuildMenuBar(QMenuBar& menuBar) {
     for (const auto& item : form_->MenuBar()) {
         if (item->Items().empty()) {
-            AddAction(*menuBar.addAction(CaptionText(item->Caption())), *item);
+            AddAction(*menuBar.addAction(MenuText(*item)), *item);
             continue;
         }
-        QMenu* menu = menuBar.addMenu(CaptionText(item->Caption()));
+        QMenu* menu = menuBar.addMenu(MenuText(*item));
         AddAction(*menu->menuAction(), *item);
         AddItems(*menu, *item);
     }
@@ -122,9 +135,9 @@ void FormWindow::AddItems(QMenu& menu, const MenuItem& parent) {
         if (item->IsSeparator()) {
             menu.addSeparator();
         } else if (item->Items().empty()) {
-            AddAction(*menu.addAction(CaptionText(item->Caption())), *item);
+            AddAction(*menu.addAction(MenuText(*item)), *item);
         } else {
-            QMenu* submenu = menu.addMenu(CaptionText(item->Caption()));
+            QMenu* submenu = menu.addMenu(MenuText(*item));
             AddAction(*submenu->menuAction(), *item);
             AddItems(*submenu, *item);
         }
@@ -133,6 +146,7 @@ void FormWindow::AddItems(QMenu& menu, const MenuItem& parent) {
 
 void FormWindow::AddAction(QAction& action, MenuItem& item) {
     action.setObjectName(QString::fromStdString(item.Name()));
+    action.setShortcut(QKeySequence(QString::fromStdString(item.Shortcut())));
     menuViews_.push_back(std::make_unique<MenuItemView>(platform_, item, action));
     menuViews_.back()->Refresh();
 }
