@@ -98,7 +98,7 @@ TEST_F(QtMainWindow, SecondaryWindowsOpenAtTheMainWindowsScale) {
     ResizeClient({1161, 765});
     QWidget* help = Open("MenuOptionHelp", "FormHelp");
     ASSERT_NE(help, nullptr);
-    const QSize designHelp(424, 360);  // 6360 x 5400 units
+    const QSize designHelp(424, 264);  // 6360 x 3960 units
     EXPECT_EQ(help->findChild<QPushButton*>("CommandOkay")->parentWidget()->size(),
               designHelp * 1.5);
     ResizeClient({774, 510});
