@@ -44,17 +44,6 @@ TEST_F(QtMainWindow, IsBuiltWithItsTitleMenusCheckMarksAndControlsInPlace) {
     EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
 }
 
-// The rows of one column of a picture that are not its white background.
-std::vector<int> MarkedRows(const QImage& image, int column) {
-    std::vector<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(column, y) != QColor(Qt::white)) {
-            rows.push_back(y);
-        }
-    }
-    return rows;
-}
-
 struct AtScale {
     double scale;
     QSize client;
@@ -84,7 +73,8 @@ TEST_F(QtMainWindow, ScalesItsControlsFontsAndPicturesUniformlyAndCentresThem) {
         const QImage image = picture.grab(picture.contentsRect()).toImage();
         const int nearEdge = static_cast<int>(6185.26 * at.scale / 15);
         // This column crosses the table's left edge higher up, then its near edge.
-        const std::vector<int> rows = MarkedRows(image, static_cast<int>(2000 * at.scale / 15));
+        const std::vector<int> rows =
+            qt_test::MarkedRows(image, static_cast<int>(2000 * at.scale / 15));
         ASSERT_FALSE(rows.empty());
         EXPECT_LE(std::abs(rows.back() - nearEdge), 1) << at.scale;
         const auto lineRows =

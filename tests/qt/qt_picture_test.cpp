@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/qt/picture_render.h"
+#include "qt_test_support.h"
 
 namespace dorvanta {
 namespace {
@@ -20,17 +21,6 @@ constexpr QSize kArea(100, 80);    // logical pixels: 1500 x 1200 picture units
 bool IsRed(const QImage& image, int x, int y) {
     const QColor pixel = image.pixelColor(x, y);
     return pixel.red() == 255 && pixel.green() < 128 && pixel.blue() < 128;
-}
-
-// The rows of one image column that are not the white background.
-std::vector<int> MarkedRows(const QImage& image, int column) {
-    std::vector<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(column, y) != QColor(Qt::white)) {
-            rows.push_back(y);
-        }
-    }
-    return rows;
 }
 
 // The share of one pixel column that a red line on white covers, summed over
@@ -58,7 +48,7 @@ TEST(QtPictureRender, DrawsLinesOneDevicePixelWideInPictureUnitsAtEveryScaleAndR
             ASSERT_EQ(onRow.size(), kArea * scale * ratio);
             EXPECT_TRUE(IsRed(onRow, at(10), at(20))) << scale << " " << ratio;
             EXPECT_TRUE(IsRed(onRow, at(90) - 1, at(20))) << scale << " " << ratio;
-            EXPECT_EQ(MarkedRows(onRow, at(50)), std::vector<int>({at(20)}))
+            EXPECT_EQ(qt_test::MarkedRows(onRow, at(50)), std::vector<int>({at(20)}))
                 << scale << " " << ratio;
             EXPECT_EQ(onRow.pixelColor(at(9), at(20)), QColor(Qt::white)) << scale << " " << ratio;
 
@@ -66,7 +56,7 @@ TEST(QtPictureRender, DrawsLinesOneDevicePixelWideInPictureUnitsAtEveryScaleAndR
             const QImage between =
                 RenderDisplayList({{Kind::Line, 150, 302, 1350, 302, 0, 0, kRed}}, kWhite,
                                   kArea * scale, scale, ratio);
-            EXPECT_EQ(MarkedRows(between, at(50)).size(), 2u) << scale << " " << ratio;
+            EXPECT_EQ(qt_test::MarkedRows(between, at(50)).size(), 2u) << scale << " " << ratio;
             EXPECT_NEAR(CoveredRows(between, at(50)), 1.0, 0.1) << scale << " " << ratio;
         }
     }
@@ -77,7 +67,7 @@ TEST(QtPictureRender, DrawsAFlatEllipseAsASegment) {
     const QImage segment =
         RenderDisplayList({{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed}}, kWhite, kArea, 1, 1);
     EXPECT_TRUE(IsRed(segment, 31, 40) && IsRed(segment, 69, 40));
-    EXPECT_EQ(MarkedRows(segment, 50), std::vector<int>({40}));
+    EXPECT_EQ(qt_test::MarkedRows(segment, 50), std::vector<int>({40}));
 }
 
 // System colour 15 is the button face of the running style.

@@ -1,11 +1,13 @@
 // Shared pieces of the desktop tests: a scratch working directory for the real
-// main window, the real main window itself, a probe window, and a way to answer
-// a modal box about to open.
+// main window, the real main window itself, a probe window, a way to answer a
+// modal box about to open, and a look at a drawn picture.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +101,17 @@ class ProbeForm : public Form {
     std::vector<int> presses;
     int clicks = 0, textChanges = 0, quits = 0;
 };
+
+// The rows of one image column that are not the white background.
+inline std::vector<int> MarkedRows(const QImage& image, int column) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(column, y) != QColor(Qt::white)) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
 
 // Runs `action` on the modal box once it is open (inside its own event loop).
 inline void WhenModalOpens(std::function<void(QWidget&)> action) {
