@@ -45,7 +45,6 @@ QSize ClientArea::SizeAt(double scale) const {
 }
 
 void ClientArea::SetScale(double scale) {
-    scale_ = scale;
     setFixedSize(SizeAt(scale));
     setFont(DesignFont(scale));
     for (const Placed& placed : controls_) {

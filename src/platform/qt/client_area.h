@@ -21,7 +21,6 @@ class ClientArea : public QWidget {
 
     // Resizes the area and moves, resizes and re-renders every control.
     void SetScale(double scale);
-    double Scale() const { return scale_; }
     // The area's size at `scale`.
     QSize SizeAt(double scale) const;
 
@@ -35,7 +34,6 @@ class ClientArea : public QWidget {
     std::vector<Placed> controls_;
     int designWidth_;
     int designHeight_;
-    double scale_ = 1;
 };
 
 }  // namespace dorvanta

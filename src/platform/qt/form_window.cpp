@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace dorvanta {
 
@@ -51,8 +52,9 @@ QString MenuText(const MenuItem& item) {
     return CaptionText(caption.substr(0, at)) + '&' + CaptionText(caption.substr(at));
 }
 
-// The space of a sizable window below its menu bar. It holds the client area
-// at the largest scale that fits, never below the design size, and centres it.
+// The space of a sizable window below its menu bar, never smaller than the
+// design size. It holds the client area at the largest scale that fits and
+// centres it.
 class Letterbox : public QWidget {
   public:
     Letterbox(QtPlatform& platform, Form& form, QWidget& parent,

@@ -26,8 +26,7 @@ class FormWindow : public QWidget {
     // Lets go of the form and its models; the window stays inert until deleted.
     void Detach();
 
-    // The client area's scale; a sizable window sets its own from its size.
-    double Scale() const { return client_->Scale(); }
+    // Lays the client area out at `scale`; a sizable window sets its own from its size.
     void SetScale(double scale) { client_->SetScale(scale); }
 
   protected:

@@ -51,7 +51,6 @@ class QtPlatform : public Platform {
 
     // The sizable window's scale, which every other window takes when it opens.
     void SetScale(double scale) { scale_ = scale; }
-    double Scale() const { return scale_; }
 
     // Runs logic called from Qt. An end of the program stops here (the yield
     // further out throws again); any other fault is reported and ends the program.
