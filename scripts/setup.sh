@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build and test, and only those
-# that are missing: a machine that has them all is left alone.
+# Installs the Debian packages the game needs to build and test, and any more
+# named as arguments (scripts/package.sh names its packaging tools), and only
+# those that are missing: a machine that has them all is left alone.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev)
+# The condensed face of fonts-dejavu-extra is the windows' font; the desktop tests
+# measure text in it.
+packages=(cmake ninja-build g++ qt6-base-dev libgl1-mesa-dev libgtest-dev libbenchmark-dev
+          fonts-dejavu-extra "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -38,6 +38,7 @@ std::string MainCaption() {
 
 FormMain::FormMain(Platform& platform)
     : Form(platform, "FormMain", MainCaption(), kMainClientWidth, kMainClientHeight) {
+    SetSizable(true);
     DeclareControls();
     DeclareMenus();
     WireHandlers();
@@ -98,38 +99,40 @@ void FormMain::DeclareControls() {
     }
 }
 
+// Each title and item has a mnemonic of its own among its neighbours; Help has
+// the desktop's usual F1 as well.
 void FormMain::DeclareMenus() {
-    MenuItem& file = AddMenu("MenuFile", "File");
-    file.AddItem("MenuOptionNewGame", "New Game");
-    file.AddItem("MenuOptionExit", "Exit");
+    MenuItem& file = AddMenu("MenuFile", "File", 'F');
+    file.AddItem("MenuOptionNewGame", "New Game", 'N');
+    file.AddItem("MenuOptionExit", "Exit", 'x');
 
-    MenuItem& options = AddMenu("MenuOptions", "Options");
-    options.AddItem("MenuOptionColors", "Change Colors...");
-    options.AddItem("MenuOptionCalibrate", "Manually Calibrate to System...");
-    options.AddItem("MenuOptionAutoCalibrate", "Auto Calibrate to System (3 sec)");
-    options.AddItem("MenuOptionNumericShooting", "Allow Numeric Shooting");
-    options.AddItem("MenuOptionViewHighScores", "View High Scores...");
+    MenuItem& options = AddMenu("MenuOptions", "Options", 'O');
+    options.AddItem("MenuOptionColors", "Change Colors...", 'C');
+    options.AddItem("MenuOptionCalibrate", "Manually Calibrate to System...", 'M');
+    options.AddItem("MenuOptionAutoCalibrate", "Auto Calibrate to System (3 sec)", 'A');
+    options.AddItem("MenuOptionNumericShooting", "Allow Numeric Shooting", 'N');
+    options.AddItem("MenuOptionViewHighScores", "View High Scores...", 'V');
 
-    MenuItem& skill = AddMenu("MenuSkillLevel", "Skill Level");
-    skill.AddItem("MenuOptionBeginner", "Beginner").SetChecked(true);
-    skill.AddItem("MenuOptionIntermediate", "Intermediate");
-    skill.AddItem("MenuOptionExpert", "Expert");
-    skill.AddItem("MenuOptionPro", "Professional");
+    MenuItem& skill = AddMenu("MenuSkillLevel", "Skill Level", 'S');
+    skill.AddItem("MenuOptionBeginner", "Beginner", 'B').SetChecked(true);
+    skill.AddItem("MenuOptionIntermediate", "Intermediate", 'I');
+    skill.AddItem("MenuOptionExpert", "Expert", 'E');
+    skill.AddItem("MenuOptionPro", "Professional", 'P');
 
-    MenuItem& opponent = AddMenu("MenuOpponentSkillLevel", "Opponent Skill Level");
-    opponent.AddItem("MenuOptionBeginnerOpponent", "Beginner").SetChecked(true);
-    opponent.AddItem("MenuOptionIntermediateOpponent", "Intermediate");
-    opponent.AddItem("MenuOptionExpertOpponent", "Expert");
-    opponent.AddItem("MenuOptionProOpponent", "Professional");
-    opponent.AddItem("MenuOptionTrickShooterOpponent", "Trick Shooter");
+    MenuItem& opponent = AddMenu("MenuOpponentSkillLevel", "Opponent Skill Level", 'p');
+    opponent.AddItem("MenuOptionBeginnerOpponent", "Beginner", 'B').SetChecked(true);
+    opponent.AddItem("MenuOptionIntermediateOpponent", "Intermediate", 'I');
+    opponent.AddItem("MenuOptionExpertOpponent", "Expert", 'E');
+    opponent.AddItem("MenuOptionProOpponent", "Professional", 'P');
+    opponent.AddItem("MenuOptionTrickShooterOpponent", "Trick Shooter", 'T');
 
-    MenuItem& gameType = AddMenu("MenuGameType", "GameType");
-    gameType.AddItem("MenuOptionIndividual", "Individual");
-    gameType.AddItem("MenuOptionHeadToHead", "Head to Head Against Computer").SetChecked(true);
+    MenuItem& gameType = AddMenu("MenuGameType", "GameType", 'G');
+    gameType.AddItem("MenuOptionIndividual", "Individual", 'I');
+    gameType.AddItem("MenuOptionHeadToHead", "Head to Head Against Computer", 'H').SetChecked(true);
 
-    MenuItem& help = AddMenu("MenuHelp", "Help");
-    help.AddItem("MenuOptionHelp", "3D Dorvanta Help...");
-    help.AddItem("MenuOptionAbout3DDV", "About 3D Dorvanta...");
+    MenuItem& help = AddMenu("MenuHelp", "Help", 'H');
+    help.AddItem("MenuOptionHelp", "3D Dorvanta Help...", 'H', "F1");
+    help.AddItem("MenuOptionAbout3DDV", "About 3D Dorvanta...", 'A');
 }
 
 void FormMain::WireHandlers() {

@@ -190,8 +190,11 @@ void Picture::Click() {
     }
 }
 
-MenuItem::MenuItem(std::string name, std::string caption)
-    : name_(std::move(name)), caption_(std::move(caption)) {}
+MenuItem::MenuItem(std::string name, std::string caption, char mnemonic, std::string shortcut)
+    : name_(std::move(name)),
+      caption_(std::move(caption)),
+      mnemonic_(mnemonic),
+      shortcut_(std::move(shortcut)) {}
 
 void MenuItem::SetChecked(bool checked) {
     if (checked_ != checked) {
@@ -211,8 +214,10 @@ void MenuItem::SetEnabled(bool enabled) {
     }
 }
 
-MenuItem& MenuItem::AddItem(std::string name, std::string caption) {
-    items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption)));
+MenuItem& MenuItem::AddItem(std::string name, std::string caption, char mnemonic,
+                            std::string shortcut) {
+    items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), mnemonic,
+                                                std::move(shortcut)));
     return *items_.back();
 }
 

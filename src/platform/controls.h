@@ -212,21 +212,30 @@ class Picture : public Control {
     std::vector<DrawCommand> displayList_;
 };
 
+// A menu title or item. Besides its caption it may name a mnemonic, the letter
+// that chooses it with Alt (a title) or in its open menu (an item), marked at
+// its first occurrence in the caption, and a shortcut, a key by name ("F1") that
+// chooses it anywhere in its window.
 class MenuItem {
   public:
-    MenuItem(std::string name, std::string caption);
+    MenuItem(std::string name, std::string caption, char mnemonic = 0, std::string shortcut = "");
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
     const std::string& Name() const { return name_; }
     const std::string& Caption() const { return caption_; }
+    // 0 for none.
+    char Mnemonic() const { return mnemonic_; }
+    // Empty for none.
+    const std::string& Shortcut() const { return shortcut_; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     bool IsSeparator() const { return caption_ == "-"; }
 
-    MenuItem& AddItem(std::string name, std::string caption);
+    MenuItem& AddItem(std::string name, std::string caption, char mnemonic = 0,
+                      std::string shortcut = "");
     const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
     std::function<void()> onClick;
@@ -237,6 +246,8 @@ class MenuItem {
   private:
     std::string name_;
     std::string caption_;
+    char mnemonic_;
+    std::string shortcut_;
     bool checked_ = false;
     bool enabled_ = true;
     std::vector<std::unique_ptr<MenuItem>> items_;

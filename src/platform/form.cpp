@@ -115,8 +115,8 @@ SeparatorLine& Form::AddLine(std::string name, int x1, int y1, int x2, int y2) {
     return Add(std::make_unique<SeparatorLine>(std::move(name), x1, y1, x2, y2));
 }
 
-MenuItem& Form::AddMenu(std::string name, std::string caption) {
-    menuBar_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption)));
+MenuItem& Form::AddMenu(std::string name, std::string caption, char mnemonic) {
+    menuBar_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), mnemonic));
     return *menuBar_.back();
 }
 

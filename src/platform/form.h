@@ -24,6 +24,9 @@ class Form {
     const std::string& Caption() const { return caption_; }
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
+    // A sizable window can be resized and maximised, and its contents scale with
+    // it; the others keep their design size.
+    bool Sizable() const { return sizable_; }
 
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     const std::vector<std::unique_ptr<MenuItem>>& MenuBar() const { return menuBar_; }
@@ -52,6 +55,8 @@ class Form {
     virtual void Form_Activate() {}
 
     Platform& platform() { return platform_; }
+    // Declared before the window loads, like the caption and the client size.
+    void SetSizable(bool sizable) { sizable_ = sizable; }
 
     Label& AddLabel(std::string name, Geometry geometry, std::string caption);
     Button& AddButton(std::string name, Geometry geometry, std::string caption);
@@ -62,7 +67,7 @@ class Form {
                              std::int16_t max, std::int16_t value);
     Picture& AddPicture(std::string name, Geometry geometry, Color backColor);
     SeparatorLine& AddLine(std::string name, int x1, int y1, int x2, int y2);
-    MenuItem& AddMenu(std::string name, std::string caption);
+    MenuItem& AddMenu(std::string name, std::string caption, char mnemonic = 0);
 
   private:
     template <class T>
@@ -75,6 +80,7 @@ class Form {
     int clientHeight_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menuBar_;
+    bool sizable_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool visible_ = false;

@@ -9,12 +9,22 @@ namespace dorvanta {
 
 namespace {
 
-// Layout in 1/1440 inch: the icon at the top left, the texts beside it.
+// Layout in 1/1440 inch: the icon at the top left, the texts beside it, the
+// web address's row (its label with the box below it) only when there is one,
+// and below that the disclaimer and the button.
 constexpr int kClientWidth = 5730;
-constexpr int kClientHeight = 2960;
 constexpr int kTextLeft = 1050;
 constexpr int kTextWidth = 4455;
 constexpr Geometry kIconBox = {240, 240, 540, 540};
+constexpr int kAddressTop = 1125;
+constexpr int kAddressRowHeight = 855;
+constexpr int kButtonBelowRows = 60;
+constexpr int kClientBelowRows = 980;
+
+// The top of what follows the address's row.
+int BelowAddress(const MakerAddresses& addresses) {
+    return kAddressTop + (*addresses.web != '\0' ? kAddressRowHeight : 0);
+}
 
 // The icon, in its own picture units: a cup seen from the side with a ball
 // dropping into it, in the start-up colours of the far rack and the ball.
@@ -30,17 +40,25 @@ std::string FullProductName() {
 
 }  // namespace
 
-FormAbout::FormAbout(Platform& platform, FormMain&)
-    : Form(platform, "FormAbout", "About " + FullProductName(), kClientWidth, kClientHeight) {
+FormAbout::FormAbout(Platform& platform, FormMain&, MakerAddresses addresses)
+    : Form(platform, "FormAbout", "About " + FullProductName(), kClientWidth,
+           BelowAddress(addresses) + kClientBelowRows) {
     picIcon_ = &AddPicture("picIcon", kIconBox, kButtonFaceColor);
     AddLabel("lblTitle", {kTextLeft, 240, kTextWidth, 480}, FullProductName());
     AddLabel("lblVersion", {kTextLeft, 780, kTextWidth, 225}, std::string("Version ") + kVersion);
-    AddLabel("lblDescription", {kTextLeft, 1125, kTextWidth, 255}, "Visit us online at:");
-    TextBox& address = AddTextBox("Text1", {kTextLeft, 1440, kTextWidth, 375}, kWebAddress);
-    address.SetReadOnly(true);
-    address.SetToolTip("Copy and paste into your browser");
-    AddLabel("lblDisclaimer", {255, 1980, 3870, 825}, "");
-    AddButton("cmdOK", {4245, 2040, 1260, 345}, "OK").onClick = [this] { cmdOK_Click(); };
+    if (*addresses.web != '\0') {
+        AddLabel("lblDescription", {kTextLeft, kAddressTop, kTextWidth, 255},
+                 "Visit us online at:");
+        TextBox& address =
+            AddTextBox("Text1", {kTextLeft, kAddressTop + 315, kTextWidth, 375}, addresses.web);
+        address.SetReadOnly(true);
+        address.SetToolTip("Copy and paste into your browser");
+    }
+    const int below = BelowAddress(addresses);
+    AddLabel("lblDisclaimer", {255, below, 3870, 825}, "");
+    AddButton("cmdOK", {4245, below + kButtonBelowRows, 1260, 345}, "OK").onClick = [this] {
+        cmdOK_Click();
+    };
 }
 
 void FormAbout::Form_Load() {

@@ -1,8 +1,9 @@
-// The about window: the product's name, version and web address beside a
-// small drawn icon. It reads no game state; OK unloads it, so the next About
+// The about window: the product's name, version and web address (if the maker
+// gave one) beside a small drawn icon. It reads no game state; OK unloads it, so the next About
 // builds a fresh one.
 #pragma once
 
+#include "core/product.h"
 #include "platform/form.h"
 
 namespace dorvanta {
@@ -12,7 +13,7 @@ class FormMain;
 class FormAbout : public Form {
   public:
     // The main window is not used: every secondary window is built the same way.
-    FormAbout(Platform& platform, FormMain& main);
+    FormAbout(Platform& platform, FormMain& main, MakerAddresses addresses = {});
 
   protected:
     void Form_Load() override;

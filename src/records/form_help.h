@@ -1,7 +1,9 @@
 // The help window: a few fixed notes for a new player and where to ask for
-// more. It reads no game state; OK hides it and the next Help shows it again.
+// more, if the maker gave an address. It reads no game state; OK hides it and
+// the next Help shows it again.
 #pragma once
 
+#include "core/product.h"
 #include "platform/form.h"
 
 namespace dorvanta {
@@ -11,7 +13,7 @@ class FormMain;
 class FormHelp : public Form {
   public:
     // The main window is not used: every secondary window is built the same way.
-    FormHelp(Platform& platform, FormMain& main);
+    FormHelp(Platform& platform, FormMain& main, MakerAddresses addresses = {});
 
   private:
     void CommandOkay_Click();

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/game_state_probe.h"
 #include "platform/scripted/scripted_platform.h"
 #include "records/data_file.h"
+#include "records/form_about.h"
+#include "records/form_help.h"
 #include "records_temp_dir.h"
 
 namespace dorvanta {
@@ -101,15 +104,53 @@ TEST_F(RecordsWindowsTest, HelpComesBackAsTheSameWindowAndAboutAsANewOne) {
 
     Form* about = Open("MenuOptionAbout3DDV", "FormAbout");
     ASSERT_NE(about, nullptr);
-    const auto link = [](Form* form) { return static_cast<TextBox*>(form->FindControl("Text1")); };
-    const std::string address = link(about)->Text();
-    link(about)->SetText("changed");  // a fresh window will not show this
+    const auto version = [](Form* form) {
+        return static_cast<Label*>(form->FindControl("lblVersion"));
+    };
+    version(about)->SetCaption("changed");  // a fresh window will not show this
     Press(*about, "cmdOK");
     EXPECT_EQ(GameStateProbe(main_).SecondaryForm("FormAbout"), nullptr);
     Form* again = Open("MenuOptionAbout3DDV", "FormAbout");
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->Visible());
-    EXPECT_EQ(link(again)->Text(), address);
+    EXPECT_EQ(version(again)->Caption(), "Version 1.1 beta");
+}
+
+// The top of each named control, "-" for one the window leaves out, then the
+// window's height, all in 1/1440 inch.
+std::string Tops(const Form& form, const std::vector<std::string>& names) {
+    std::string tops;
+    for (const std::string& name : names) {
+        const Control* control = form.FindControl(name);
+        tops += (control == nullptr ? "-" : std::to_string(control->Geom().top)) + " ";
+    }
+    return tops + std::to_string(form.ClientHeight());
+}
+
+std::string TextOf(const Form& form, const std::string& box) {
+    return static_cast<const TextBox*>(form.FindControl(box))->Text();
+}
+
+// An address the maker left empty has no row, neither its label nor an empty
+// box; what follows moves up and the window is shorter by the row. The game
+// gives no addresses.
+TEST_F(RecordsWindowsTest, HelpAndAboutLeaveOutTheRowOfAnEmptyAddress) {
+    const std::vector<std::string> helpRows = {"Label5", "Text1", "Label6", "Text2", "CommandOkay"};
+    EXPECT_EQ(Tops(*Open("MenuOptionHelp", "FormHelp"), helpRows), "- - - - 3480 3960");
+    const FormHelp mailOnly(platform_, main_, {"", "help@example.org"});
+    EXPECT_EQ(Tops(mailOnly, helpRows), "- - 3480 3720 4200 4680");
+    EXPECT_EQ(TextOf(mailOnly, "Text2"), "help@example.org");
+    const FormHelp both(platform_, main_, {"www.example.org", "help@example.org"});
+    EXPECT_EQ(Tops(both, helpRows), "3480 3720 4200 4440 4920 5400");
+    EXPECT_EQ(TextOf(both, "Text1"), "www.example.org");
+
+    const std::vector<std::string> aboutRows = {"lblDescription", "Text1", "cmdOK"};
+    EXPECT_EQ(Tops(*Open("MenuOptionAbout3DDV", "FormAbout"), aboutRows), "- - 1185 2105");
+    const FormAbout withSite(platform_, main_, {"www.example.org", ""});
+    EXPECT_EQ(Tops(withSite, aboutRows), "1125 1440 2040 2960");
+    EXPECT_EQ(TextOf(withSite, "Text1"), "www.example.org");
+    EXPECT_EQ(static_cast<const TextBox*>(withSite.FindControl("Text1"))->ToolTip(),
+              "Copy and paste into your browser");
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <map>
+#include <memory>
+#include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/game_state_probe.h"
@@ -77,6 +81,31 @@ TEST_F(StartUpTest, WithoutADataFileEveryMemberStartsAtItsStartValue) {
         EXPECT_EQ(probe_.GetString(name), "") << name;
     }
     EXPECT_TRUE(std::filesystem::exists(DataFile::kFileName));
+}
+
+// Every title and item of the main window's menus can be chosen from the
+// keyboard: its mnemonic is a letter of its caption, told apart case-blind from
+// its neighbours'; the captions themselves stay as they read.
+TEST_F(StartUpTest, EveryMenuTitleAndItemHasAMnemonicOfItsOwnInItsCaption) {
+    const auto checkLevel = [](const std::vector<std::unique_ptr<MenuItem>>& items) {
+        std::set<char> taken;
+        for (const auto& item : items) {
+            const char letter = item->Mnemonic();
+            EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(letter))) << item->Name();
+            EXPECT_NE(item->Caption().find(letter), std::string::npos) << item->Name();
+            EXPECT_TRUE(taken.insert(static_cast<char>(std::tolower(letter))).second)
+                << item->Name();
+        }
+    };
+    checkLevel(main_.MenuBar());
+    std::string captions;
+    for (const auto& menu : main_.MenuBar()) {
+        checkLevel(menu->Items());
+        captions += menu->Caption() + ":";
+    }
+    EXPECT_EQ(captions, "File:Options:Skill Level:Opponent Skill Level:GameType:Help:");
+    EXPECT_EQ(main_.FindMenuItem("MenuOptionHelp")->Shortcut(), "F1");
+    EXPECT_EQ(main_.FindMenuItem("MenuOptionExit")->Caption(), "Exit");
 }
 
 // --- The new-game reset ---

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -53,6 +54,18 @@ TEST_F(QtControls, TypingGoesThroughTheKeyPressHandler) {
     edit->setSelection(1, 3);
     QTest::keyClicks(edit, "a");
     EXPECT_EQ(form_.text->Text(), "hao");
+}
+
+// An ampersand in a caption is a character; the mnemonic is marked at its
+// letter, or nowhere when the caption lacks it; a shortcut chooses its item.
+TEST_F(QtControls, MenuCaptionsKeepTheirAmpersandsAndMarkOnlyTheirMnemonic) {
+    const auto text = [this](const char* name) {
+        return window_->findChild<QAction*>(name)->text().toStdString();
+    };
+    EXPECT_EQ(text("MenuProbe"), "Save && &Load");
+    EXPECT_EQ(text("MenuProbeQuit"), "Quit");
+    QTest::keyClick(window_, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(form_.quits, 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/qt/picture_render.h"
+#include "qt_test_support.h"
 
 namespace dorvanta {
 namespace {
@@ -22,40 +23,56 @@ bool IsRed(const QImage& image, int x, int y) {
     return pixel.red() == 255 && pixel.green() < 128 && pixel.blue() < 128;
 }
 
-// The rows of one image column that are not the white background.
-std::vector<int> MarkedRows(const QImage& image, int column) {
-    std::vector<int> rows;
+// The share of one pixel column that a red line on white covers, summed over
+// the rows: an antialiased line one device pixel wide covers one row in all,
+// whether it falls on a row or between two.
+double CoveredRows(const QImage& image, int column) {
+    double covered = 0;
     for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(column, y) != QColor(Qt::white)) {
-            rows.push_back(y);
-        }
+        covered += 1 - image.pixelColor(column, y).greenF();
     }
-    return rows;
+    return covered;
 }
 
-TEST(QtPictureRender, DrawsALineOneDevicePixelWideAtFifteenUnitsAPixelAtEitherRatio) {
-    for (const int ratio : {1, 2}) {
-        const QImage image = RenderDisplayList({{Kind::Line, 150, 300, 1350, 300, 0, 0, kRed}},
-                                               kWhite, kArea, ratio);
-        ASSERT_EQ(image.size(), kArea * ratio);
-        EXPECT_TRUE(IsRed(image, 10 * ratio, 20 * ratio)) << ratio;
-        EXPECT_TRUE(IsRed(image, 90 * ratio, 20 * ratio)) << ratio;
-        EXPECT_EQ(MarkedRows(image, 50 * ratio), std::vector<int>({20 * ratio})) << ratio;
-        EXPECT_EQ(image.pixelColor(5 * ratio, 20 * ratio), QColor(Qt::white)) << ratio;
+// The window's scale changes the units per pixel (15 at scale 1, 10 at 1.5,
+// 7.5 at 2); the screen's ratio changes only the device pixels behind them.
+TEST(QtPictureRender, DrawsLinesOneDevicePixelWideInPictureUnitsAtEveryScaleAndRatio) {
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        for (const int ratio : {1, 2}) {
+            const double pixels = scale * ratio;  // device pixels per design pixel
+            const auto at = [pixels](double designPixels) {
+                return static_cast<int>(designPixels * pixels);
+            };
+            const QImage onRow = RenderDisplayList({{Kind::Line, 150, 300, 1350, 300, 0, 0, kRed}},
+                                                   kWhite, kArea * scale, scale, ratio);
+            ASSERT_EQ(onRow.size(), kArea * scale * ratio);
+            EXPECT_TRUE(IsRed(onRow, at(10), at(20))) << scale << " " << ratio;
+            EXPECT_TRUE(IsRed(onRow, at(90) - 1, at(20))) << scale << " " << ratio;
+            EXPECT_EQ(qt_test::MarkedRows(onRow, at(50)), std::vector<int>({at(20)}))
+                << scale << " " << ratio;
+            EXPECT_EQ(onRow.pixelColor(at(9), at(20)), QColor(Qt::white)) << scale << " " << ratio;
+
+            // Two units lower: between two rows at every scale, shared by both.
+            const QImage between =
+                RenderDisplayList({{Kind::Line, 150, 302, 1350, 302, 0, 0, kRed}}, kWhite,
+                                  kArea * scale, scale, ratio);
+            EXPECT_EQ(qt_test::MarkedRows(between, at(50)).size(), 2u) << scale << " " << ratio;
+            EXPECT_NEAR(CoveredRows(between, at(50)), 1.0, 0.1) << scale << " " << ratio;
+        }
     }
 }
 
 // An ellipse of ratio 0 is drawn as its horizontal diameter.
 TEST(QtPictureRender, DrawsAFlatEllipseAsASegment) {
     const QImage segment =
-        RenderDisplayList({{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed}}, kWhite, kArea, 1);
+        RenderDisplayList({{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed}}, kWhite, kArea, 1, 1);
     EXPECT_TRUE(IsRed(segment, 31, 40) && IsRed(segment, 69, 40));
-    EXPECT_EQ(MarkedRows(segment, 50), std::vector<int>({40}));
+    EXPECT_EQ(qt_test::MarkedRows(segment, 50), std::vector<int>({40}));
 }
 
 // System colour 15 is the button face of the running style.
 TEST(QtPictureRender, ClearsToTheButtonFace) {
-    const QImage face = RenderDisplayList({{Kind::Clear}}, kButtonFaceColor, kArea, 1);
+    const QImage face = RenderDisplayList({{Kind::Clear}}, kButtonFaceColor, kArea, 1, 1);
     EXPECT_EQ(face.pixelColor(50, 40), QApplication::palette().color(QPalette::Button));
 }
 

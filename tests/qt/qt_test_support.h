@@ -1,8 +1,15 @@
 // Shared pieces of the desktop tests: a scratch working directory for the real
-// main window, a probe window, and a way to answer a modal box about to open.
+// main window, the real main window itself, a probe window, a way to answer a
+// modal box about to open, and a look at a drawn picture.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -10,7 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+#include "core/game_state_probe.h"
 #include "platform/form.h"
+#include "platform/qt/qt_platform.h"
 
 namespace dorvanta::qt_test {
 
@@ -32,12 +42,52 @@ class ScratchDirectory {
                                   ("dorvanta-qt-" + std::to_string(QApplication::applicationPid()));
 };
 
-// A small window with a button and a digit-refusing text box that records
-// what reaches them.
+// The real main window, loaded and shown.
+class MainWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        platform_.Guarded([this] {
+            main_.Load();
+            main_.Show();
+        });
+        ASSERT_FALSE(platform_.Ending());
+        window_ = platform_.WindowOf(main_);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+    }
+    template <class Widget>
+    Widget& Find(const char* name) {
+        auto* widget = window_->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return *widget;
+    }
+    // Resizes the window so that its client area gets `client` and waits for the layout.
+    void ResizeClient(QSize client) {
+        window_->resize(client + QSize(0, Find<QMenuBar>("").height()));
+        QCoreApplication::processEvents();
+    }
+    QWidget& Client() { return *Find<QWidget>("CommandShoot").parentWidget(); }
+    // Chooses the menu item and returns the window of the form it opens.
+    QWidget* Open(const char* menuItem, const std::string& form) {
+        platform_.Guarded([this, menuItem] { main_.FindMenuItem(menuItem)->Click(); });
+        const Form* opened = GameStateProbe(main_).SecondaryForm(form);
+        return opened == nullptr ? nullptr : platform_.WindowOf(*opened);
+    }
+
+    ScratchDirectory scratch_;
+    QtPlatform platform_;
+    FormMain main_{platform_};
+    QWidget* window_ = nullptr;
+};
+
+// A small window with a button, a digit-refusing text box and a menu that
+// record what reaches them.
 class ProbeForm : public Form {
   public:
     explicit ProbeForm(Platform& platform)
         : Form(platform, "FormProbe", "Probe Window", 4500, 4500) {
+        MenuItem& menu = AddMenu("MenuProbe", "Save & Load", 'L');
+        menu.AddItem("MenuProbeQuit", "Quit", 'z', "Ctrl+Q").onClick = [this] { ++quits; };
         button = &AddButton("CommandProbe", {120, 120, 1215, 615}, "Press");
         button->onMouseDown = [this](int mouseButton) { presses.push_back(mouseButton); };
         button->onClick = [this] { ++clicks; };
@@ -49,8 +99,19 @@ class ProbeForm : public Form {
     Button* button;
     TextBox* text;
     std::vector<int> presses;
-    int clicks = 0, textChanges = 0;
+    int clicks = 0, textChanges = 0, quits = 0;
 };
+
+// The rows of one image column that are not the white background.
+inline std::vector<int> MarkedRows(const QImage& image, int column) {
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(column, y) != QColor(Qt::white)) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
 
 // Runs `action` on the modal box once it is open (inside its own event loop).
 inline void WhenModalOpens(std::function<void(QWidget&)> action) {

@@ -1,7 +1,5 @@
 #include "platform/qt/control_widgets.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +11,8 @@
 #include <QScrollBar>
 #include <QString>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <string>
 
 #include "platform/qt/picture_render.h"
@@ -25,25 +25,9 @@ constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
 constexpr int kLineThickness = 2;  // pixels of an etched separator
 constexpr int kPictureBorder = 2;  // pixels of a picture area's sunken edge
-constexpr double kSmallestCaptionPoints = 6;
-constexpr double kCaptionPointStep = 0.5;
 
 bool RunsAcross(const Geometry& geometry) {
     return geometry.width >= geometry.height;
-}
-
-// A separator line has no thickness of its own; it is drawn centred on its path.
-QRect PixelGeometry(const Control& control) {
-    const Geometry& g = control.Geom();
-    const QRect rect(UnitsToPixels(g.left), UnitsToPixels(g.top), UnitsToPixels(g.width),
-                     UnitsToPixels(g.height));
-    if (control.Kind() != ControlKind::Line) {
-        return rect;
-    }
-    if (RunsAcross(g)) {
-        return {rect.left(), rect.top() - kLineThickness / 2, rect.width() + 1, kLineThickness};
-    }
-    return {rect.left() - kLineThickness / 2, rect.top(), kLineThickness, rect.height() + 1};
 }
 
 void SyncCommon(QWidget& widget, const Control& control) {
@@ -76,7 +60,6 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
     void Refresh() override {
         SyncCommon(*this, *model_);
         setText(CaptionText(model_->Caption()));
-        FitCaption();
     }
 
   protected:
@@ -88,16 +71,18 @@ class ButtonWidget : public QPushButton, public ModelView<Button> {
         }
     }
 
-  private:
-    // A caption wider than its button gets a smaller font rather than losing letters.
-    void FitCaption() {
-        QFont font = parentWidget()->font();
-        const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this);
-        while (font.pointSizeF() > kSmallestCaptionPoints &&
-               QFontMetrics(font).horizontalAdvance(text()) > room) {
-            font.setPointSizeF(font.pointSizeF() - kCaptionPointStep);
-        }
-        setFont(font);
+    // Every caption keeps the window's one font size: one wider than its button
+    // wraps at its blanks instead (the buttons that need it are tall enough).
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(style()->subElementRect(QStyle::SE_PushButtonContents, &option, this),
+                             Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                             isEnabled(), caption, QPalette::ButtonText);
     }
 };
 
@@ -254,6 +239,13 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
         update();
     }
 
+    void SetScale(double scale) override {
+        scale_ = scale;
+        if (model_ != nullptr) {
+            Refresh();
+        }
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
         if (model_ != nullptr && image_.devicePixelRatio() != devicePixelRatioF()) {
@@ -280,22 +272,23 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
   private:
     void Render() {
         image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
-                                   contentsRect().size(), devicePixelRatioF());
+                                   contentsRect().size(), scale_, devicePixelRatioF());
     }
 
     QImage image_;
+    double scale_ = 1;
     bool pressed_ = false;
 };
 
 template <class Widget, class Model>
-WidgetView& Place(QtPlatform& platform, Control& control, QWidget& parent) {
+ControlWidget Place(QtPlatform& platform, Control& control, QWidget& parent) {
     auto* widget = new Widget(platform, static_cast<Model&>(control), parent);
     widget->setObjectName(QString::fromStdString(control.Name()));
-    widget->setGeometry(PixelGeometry(control));
-    return *widget;
+    widget->setGeometry(PixelGeometry(control, 1));
+    return {*widget, *widget};
 }
 
-WidgetView& PlaceControl(QtPlatform& platform, Control& control, QWidget& parent) {
+ControlWidget PlaceControl(QtPlatform& platform, Control& control, QWidget& parent) {
     switch (control.Kind()) {
         case ControlKind::Button:
             return Place<ButtonWidget, Button>(platform, control, parent);
@@ -316,10 +309,26 @@ WidgetView& PlaceControl(QtPlatform& platform, Control& control, QWidget& parent
 
 }  // namespace
 
-WidgetView& CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
-    WidgetView& view = PlaceControl(platform, control, parent);
-    view.Refresh();
-    return view;
+ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
+    ControlWidget placed = PlaceControl(platform, control, parent);
+    placed.view.Refresh();
+    return placed;
+}
+
+// A separator line has no thickness of its own; it is drawn centred on its path.
+QRect PixelGeometry(const Control& control, double scale) {
+    const Geometry& g = control.Geom();
+    const QPoint topLeft(UnitsToPixels(g.left, scale), UnitsToPixels(g.top, scale));
+    const QPoint bottomRight(UnitsToPixels(g.left + g.width, scale),
+                             UnitsToPixels(g.top + g.height, scale));
+    if (control.Kind() != ControlKind::Line) {
+        return {topLeft, bottomRight - QPoint(1, 1)};
+    }
+    const QRect path(topLeft, bottomRight);
+    if (RunsAcross(g)) {
+        return {path.left(), path.top() - kLineThickness / 2, path.width(), kLineThickness};
+    }
+    return {path.left() - kLineThickness / 2, path.top(), kLineThickness, path.height()};
 }
 
 QString CaptionText(const std::string& caption) {

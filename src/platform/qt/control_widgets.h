@@ -14,6 +14,9 @@ class WidgetView : public ControlView {
   public:
     // Stops mirroring the model and forgets it.
     virtual void Detach() = 0;
+    // The window now shows its controls at `scale` times their design size; the
+    // widget has already been moved and resized.
+    virtual void SetScale(double /*scale*/) {}
 };
 
 template <class Model>
@@ -49,8 +52,20 @@ class ModelView : public WidgetView {
     Model* model_;
 };
 
-// The control's widget as a child of `parent`, already showing the model's state.
-WidgetView& CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent);
+// A control's widget and the same object as the view of its model.
+struct ControlWidget {
+    QWidget& widget;
+    WidgetView& view;
+};
+
+// The control's widget as a child of `parent`, already showing the model's
+// state, at its design place (scale 1).
+ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent);
+
+// Where a control's widget goes in a client area `scale` times its design size.
+// Edges are rounded, not sizes, so that controls that meet in the design meet
+// at every scale.
+QRect PixelGeometry(const Control& control, double scale);
 
 // Captions go to Qt verbatim: an ampersand is a character, not a mnemonic.
 QString CaptionText(const std::string& caption);

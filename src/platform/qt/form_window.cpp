@@ -1,21 +1,21 @@
 #include "platform/qt/form_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFont>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QVBoxLayout>
-
-#include "platform/qt/picture_render.h"
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
 
 namespace dorvanta {
 
 namespace {
-
-constexpr double kDesignFontPoints = 8;
 
 // A check mark shows only on items that carry one, so Qt makes an item
 // checkable only while it is checked.
@@ -41,34 +41,70 @@ class MenuItemView : public ModelView<MenuItem> {
     QAction& action_;
 };
 
-// The layouts were designed for a small, narrow dialog font.
-QFont DesignFont() {
-    QFont font = QApplication::font();
-    font.setPointSizeF(kDesignFontPoints);
-    font.setStretch(QFont::SemiCondensed);
-    return font;
+// The caption as Qt shows it, its ampersands as characters and its mnemonic
+// marked at the letter's first occurrence.
+QString MenuText(const MenuItem& item) {
+    const std::string& caption = item.Caption();
+    const std::size_t at = item.Mnemonic() == 0 ? std::string::npos : caption.find(item.Mnemonic());
+    if (at == std::string::npos) {
+        return CaptionText(caption);
+    }
+    return CaptionText(caption.substr(0, at)) + '&' + CaptionText(caption.substr(at));
 }
+
+// The space of a sizable window below its menu bar, never smaller than the
+// design size. It holds the client area at the largest scale that fits and
+// centres it.
+class Letterbox : public QWidget {
+  public:
+    Letterbox(QtPlatform& platform, Form& form, QWidget& parent,
+              std::function<void(double)> onScaled)
+        : QWidget(&parent),
+          area_(new ClientArea(platform, form, *this)),
+          onScaled_(std::move(onScaled)) {
+        setMinimumSize(area_->SizeAt(1));
+    }
+
+    ClientArea& Area() { return *area_; }
+    QSize sizeHint() const override { return minimumSize(); }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        const QSize design = area_->SizeAt(1);
+        const double scale = std::min(static_cast<double>(width()) / design.width(),
+                                      static_cast<double>(height()) / design.height());
+        area_->SetScale(scale);
+        area_->move((width() - area_->width()) / 2, (height() - area_->height()) / 2);
+        onScaled_(scale);
+    }
+
+  private:
+    ClientArea* area_;
+    std::function<void(double)> onScaled_;
+};
 
 }  // namespace
 
 FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), form_(&form) {
     setObjectName(QString::fromStdString(form.Name()));
     setWindowTitle(QString::fromStdString(form.Caption()));
-    setFont(DesignFont());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     if (!form.MenuBar().empty()) {
         auto* menuBar = new QMenuBar(this);
         BuildMenuBar(*menuBar);
         layout->setMenuBar(menuBar);
     }
-    auto* client = new QWidget(this);
-    client->setFixedSize(UnitsToPixels(form.ClientWidth()), UnitsToPixels(form.ClientHeight()));
-    layout->addWidget(client);
-    for (const auto& control : form.Controls()) {
-        views_.push_back(&CreateControlWidget(platform, *control, *client));
+    if (form.Sizable()) {
+        auto* letterbox = new Letterbox(platform, form, *this,
+                                        [&platform](double scale) { platform.SetScale(scale); });
+        client_ = &letterbox->Area();
+        layout->addWidget(letterbox);
+    } else {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        client_ = new ClientArea(platform, form, *this);
+        layout->addWidget(client_);
     }
 }
 
@@ -77,9 +113,7 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Detach() {
-    for (WidgetView* view : views_) {
-        view->Detach();
-    }
+    client_->Detach();
     for (const auto& view : menuViews_) {
         view->Detach();
     }
@@ -89,10 +123,10 @@ void FormWindow::Detach() {
 void FormWindow::BuildMenuBar(QMenuBar& menuBar) {
     for (const auto& item : form_->MenuBar()) {
         if (item->Items().empty()) {
-            AddAction(*menuBar.addAction(CaptionText(item->Caption())), *item);
+            AddAction(*menuBar.addAction(MenuText(*item)), *item);
             continue;
         }
-        QMenu* menu = menuBar.addMenu(CaptionText(item->Caption()));
+        QMenu* menu = menuBar.addMenu(MenuText(*item));
         AddAction(*menu->menuAction(), *item);
         AddItems(*menu, *item);
     }
@@ -103,9 +137,9 @@ void FormWindow::AddItems(QMenu& menu, const MenuItem& parent) {
         if (item->IsSeparator()) {
             menu.addSeparator();
         } else if (item->Items().empty()) {
-            AddAction(*menu.addAction(CaptionText(item->Caption())), *item);
+            AddAction(*menu.addAction(MenuText(*item)), *item);
         } else {
-            QMenu* submenu = menu.addMenu(CaptionText(item->Caption()));
+            QMenu* submenu = menu.addMenu(MenuText(*item));
             AddAction(*submenu->menuAction(), *item);
             AddItems(*submenu, *item);
         }
@@ -114,6 +148,7 @@ void FormWindow::AddItems(QMenu& menu, const MenuItem& parent) {
 
 void FormWindow::AddAction(QAction& action, MenuItem& item) {
     action.setObjectName(QString::fromStdString(item.Name()));
+    action.setShortcut(QKeySequence(QString::fromStdString(item.Shortcut())));
     menuViews_.push_back(std::make_unique<MenuItemView>(platform_, item, action));
     menuViews_.back()->Refresh();
 }

@@ -1,6 +1,8 @@
-// A top-level window built from a form's declarations: a client area of the
-// declared size with every control at its declared place, and the form's menu
-// bar above it. The window is not resizable; the layout is fixed in 1/1440 inch.
+// A top-level window built from a form's declarations: a client area with
+// every control at its declared place, and the form's menu bar above it. A
+// sizable window scales its client area to the largest size that keeps the
+// design's proportions and centres it; the others keep their design size times
+// the scale they are given.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/qt/client_area.h"
 #include "platform/qt/control_widgets.h"
 
 class QMenu;
@@ -23,6 +26,9 @@ class FormWindow : public QWidget {
     // Lets go of the form and its models; the window stays inert until deleted.
     void Detach();
 
+    // Lays the client area out at `scale`; a sizable window sets its own from its size.
+    void SetScale(double scale) { client_->SetScale(scale); }
+
   protected:
     bool event(QEvent* event) override;
     // The form decides: the main window ends the program, others unload or hide.
@@ -35,7 +41,7 @@ class FormWindow : public QWidget {
 
     QtPlatform& platform_;
     Form* form_;
-    std::vector<WidgetView*> views_;  // the widgets belong to the client area
+    ClientArea* client_;  // a child of this window
     std::vector<std::unique_ptr<WidgetView>> menuViews_;
 };
 

@@ -19,11 +19,12 @@ constexpr Color kByteMask = 0xFFu;
 // pixels so that a one-pixel line covers one row of pixels, not two half-lit ones.
 class DisplayListPainter {
   public:
-    DisplayListPainter(QPainter& painter, Color backColor, QSize logicalSize,
+    DisplayListPainter(QPainter& painter, Color backColor, QSize logicalSize, double scale,
                        double devicePixelRatio)
         : painter_(painter),
           backColor_(backColor),
           area_(QPoint(0, 0), logicalSize),
+          unitsPerPixel_(kUnitsPerPixel / scale),
           halfPixel_(0.5 / devicePixelRatio) {}
 
     void Paint(const DrawCommand& command) {
@@ -51,9 +52,9 @@ class DisplayListPainter {
 
   private:
     QPointF At(float x, float y) const {
-        return {x / kUnitsPerPixel + halfPixel_, y / kUnitsPerPixel + halfPixel_};
+        return {x / unitsPerPixel_ + halfPixel_, y / unitsPerPixel_ + halfPixel_};
     }
-    static double Length(float units) { return std::abs(units) / kUnitsPerPixel; }
+    double Length(float units) const { return std::abs(units) / unitsPerPixel_; }
 
     void Stroke(Color color) {
         QPen pen(ToQColor(color));
@@ -65,10 +66,10 @@ class DisplayListPainter {
 
     // Both corners belong to the box, so it reaches one pixel past the far corner.
     void FillBox(const DrawCommand& command) {
-        const double left = std::min(command.x1, command.x2) / kUnitsPerPixel;
-        const double top = std::min(command.y1, command.y2) / kUnitsPerPixel;
-        const double width = std::abs(command.x2 - command.x1) / kUnitsPerPixel + 1;
-        const double height = std::abs(command.y2 - command.y1) / kUnitsPerPixel + 1;
+        const double left = std::min(command.x1, command.x2) / unitsPerPixel_;
+        const double top = std::min(command.y1, command.y2) / unitsPerPixel_;
+        const double width = Length(command.x2 - command.x1) + 1;
+        const double height = Length(command.y2 - command.y1) + 1;
         painter_.fillRect(QRectF(left, top, width, height), ToQColor(command.color));
     }
 
@@ -88,13 +89,14 @@ class DisplayListPainter {
     QPainter& painter_;
     Color backColor_;
     QRect area_;
+    double unitsPerPixel_;
     double halfPixel_;
 };
 
 }  // namespace
 
-int UnitsToPixels(int units) {
-    return static_cast<int>(std::lround(units / kUnitsPerPixel));
+int UnitsToPixels(int units, double scale) {
+    return static_cast<int>(std::lround(units * scale / kUnitsPerPixel));
 }
 
 QColor ToQColor(Color color) {
@@ -106,13 +108,13 @@ QColor ToQColor(Color color) {
 }
 
 QImage RenderDisplayList(const std::vector<DrawCommand>& displayList, Color backColor,
-                         QSize logicalSize, double devicePixelRatio) {
+                         QSize logicalSize, double scale, double devicePixelRatio) {
     QImage image(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(ToQColor(backColor));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    DisplayListPainter primitives(painter, backColor, logicalSize, devicePixelRatio);
+    DisplayListPainter primitives(painter, backColor, logicalSize, scale, devicePixelRatio);
     for (const DrawCommand& command : displayList) {
         primitives.Paint(command);
     }

@@ -1,6 +1,7 @@
 // Turns a picture's display list into pixels. Picture units are 1/1440 inch,
-// 15 to a logical pixel; lines are one device pixel wide whatever the screen
-// scale, so the wire outlines stay crisp on high-density screens.
+// 15 to a logical pixel at the design size and 15 / scale in a window scaled
+// up; lines are one device pixel wide whatever the scale, so the wire outlines
+// stay crisp in a large window and on high-density screens.
 #pragma once
 
 #include <QColor>
@@ -12,18 +13,18 @@
 
 namespace dorvanta {
 
-constexpr double kUnitsPerPixel = 15.0;  // picture units per logical pixel
+constexpr double kUnitsPerPixel = 15.0;  // picture units per logical pixel at the design size
 
-// A logical-pixel length for a length in 1/1440 inch.
-int UnitsToPixels(int units);
+// A logical-pixel position for a position in 1/1440 inch, `scale` times the design size.
+int UnitsToPixels(int units, double scale);
 
 // A colour value as the screen shows it; system colours take the face colour
 // of buttons from the application palette.
 QColor ToQColor(Color color);
 
-// Draws the list onto a background of backColor; the image has logicalSize
-// times devicePixelRatio pixels.
+// Draws the list onto a background of backColor at `scale` times the design
+// size; the image has logicalSize times devicePixelRatio pixels.
 QImage RenderDisplayList(const std::vector<DrawCommand>& displayList, Color backColor,
-                         QSize logicalSize, double devicePixelRatio);
+                         QSize logicalSize, double scale, double devicePixelRatio);
 
 }  // namespace dorvanta

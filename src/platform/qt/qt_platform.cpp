@@ -194,6 +194,9 @@ void QtPlatform::FormCreated(Form& form) {
 
 void QtPlatform::FormShown(Form& form) {
     if (FormWindow* window = Find(form)) {
+        if (!form.Sizable()) {
+            window->SetScale(scale_);
+        }
         window->show();
         window->raise();
         window->activateWindow();

@@ -51,6 +51,9 @@ class QtPlatform : public Platform {
     // The window built for a loaded form, nullptr once it is unloaded.
     QWidget* WindowOf(const Form& form) const;
 
+    // The sizable window's scale, which every other window takes when it opens.
+    void SetScale(double scale) { scale_ = scale; }
+
     // Runs logic called from Qt. An end of the program stops here (the yield
     // further out throws again); any other fault is reported and ends the program.
     template <class F>
@@ -72,6 +75,7 @@ class QtPlatform : public Platform {
     std::int64_t UtcOffsetSeconds(std::chrono::system_clock::time_point now);
 
     bool ending_ = false;
+    double scale_ = 1;
     std::mt19937 generator_;
     std::int64_t utcOffsetSeconds_ = 0;
     std::chrono::steady_clock::time_point nextOffsetCheck_;
