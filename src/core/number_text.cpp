@@ -2,7 +2,8 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
+#include <cmath>
+#include <iterator>
 #include <string_view>
 
 namespace dorvanta {
@@ -10,18 +11,6 @@ namespace dorvanta {
 namespace {
 
 constexpr int kSignificantDigits = 15;
-
-void DropTrailingZeros(std::string& text) {
-    if (text.find('.') == std::string::npos) {
-        return;
-    }
-    while (!text.empty() && text.back() == '0') {
-        text.pop_back();
-    }
-    if (!text.empty() && text.back() == '.') {
-        text.pop_back();
-    }
-}
 
 // Length of the numeric prefix: sign, digits, point, digits, exponent.
 std::size_t NumericPrefix(std::string_view text) {
@@ -76,22 +65,47 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
+// The digits d1 d2 ... dn, standing for d1.d2...dn times ten to the exponent,
+// written out with the point in its place and no exponent.
+std::string PlainDecimal(const std::string& digits, int exponent) {
+    if (exponent < 0) {
+        return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    const auto point = static_cast<std::size_t>(exponent) + 1;
+    if (point >= digits.size()) {
+        return digits + std::string(point - digits.size(), '0');
+    }
+    return digits.substr(0, point) + "." + digits.substr(point);
+}
+
 }  // namespace
 
+// From the digits of the value rounded to 15 significant digits, never through
+// printf: its decimal point follows the user's locale, and its plain form of a
+// large value needs a buffer as long as the number.
 std::string NumberText(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", kSignificantDigits, value);
-    std::string text = buffer;
-    if (text.find_first_of("eE") != std::string::npos) {
-        // Keep the plain decimal form; the precision follows the 15 significant digits.
-        std::snprintf(buffer, sizeof buffer, "%.15f", value);
-        text = buffer;
-        DropTrailingZeros(text);
+    char buffer[32];
+    if (!std::isfinite(value)) {
+        return std::string(buffer, std::to_chars(buffer, std::end(buffer), value).ptr);
     }
-    if (text == "-0") {
-        text = "0";
+    // "-d.dddddddddddddde+x"
+    const char* end = std::to_chars(buffer, std::end(buffer), value, std::chars_format::scientific,
+                                    kSignificantDigits - 1)
+                          .ptr;
+    std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const bool negative = scientific.front() == '-';
+    scientific.remove_prefix(negative ? 1 : 0);
+    const std::size_t e = scientific.find('e');
+    std::string digits = scientific.front() + std::string(scientific.substr(2, e - 2));
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.empty()) {
+        return "0";  // also for -0
     }
-    return text;
+    std::string_view exponent = scientific.substr(e + 1);
+    exponent.remove_prefix(exponent.front() == '+' ? 1 : 0);
+    int power = 0;
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
+    return (negative ? "-" : "") + PlainDecimal(digits, power);
 }
 
 double LeadingValue(const std::string& text) {

@@ -1,6 +1,7 @@
 // Numbers as the text boxes show and read them: at most 15 significant digits,
-// no trailing zeros or point, no exponent; typed text is read by its leading
-// numeric part with "." as the decimal point, whatever the user's locale.
+// no trailing zeros or point, no exponent at any size; typed text is read by its
+// leading numeric part. Both use "." as the decimal point, whatever the user's
+// locale.
 #pragma once
 
 #include <optional>
