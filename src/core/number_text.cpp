@@ -1,9 +1,11 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <string_view>
 
 namespace dorvanta {
@@ -46,12 +48,40 @@ std::size_t NumericPrefix(std::string_view text) {
     return i;
 }
 
-double ParsePrefix(std::string_view prefix) {
+// Whether a number that a double cannot hold is too large rather than too
+// small: its first significant digit stands at or left of the ones place, once
+// the exponent has moved the point.
+bool TooLarge(std::string_view number) {
+    constexpr long long kBeyondAnyDouble = 1000000000;
+    const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(mantissa.find_first_of("123456789"));
+    long long place = point - first - (first < point ? 1 : 0);
+    if (e < number.size()) {
+        std::string_view exponent = number.substr(e + 1);
+        const bool negative = exponent.front() == '-';
+        exponent.remove_prefix(negative || exponent.front() == '+' ? 1 : 0);
+        long long shift = kBeyondAnyDouble;
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), shift);
+        shift = std::min(shift, kBeyondAnyDouble);
+        place += negative ? -shift : shift;
+    }
+    return place >= 0;
+}
+
+// The value of a numeric prefix (0 for an empty one), or nothing when it is too
+// large for a double. One too small for a double is 0.
+std::optional<double> ParsePrefix(std::string_view prefix) {
     if (!prefix.empty() && prefix.front() == '+') {
         prefix.remove_prefix(1);
     }
     double value = 0;
-    std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
+    const std::from_chars_result read =
+        std::from_chars(prefix.data(), prefix.data() + prefix.size(), value);
+    if (read.ec == std::errc::result_out_of_range) {
+        return TooLarge(prefix) ? std::nullopt : std::optional<double>(0.0);
+    }
     return value;
 }
 
@@ -110,7 +140,12 @@ std::string NumberText(double value) {
 
 double LeadingValue(const std::string& text) {
     const std::string_view view = Trimmed(text);
-    return ParsePrefix(view.substr(0, NumericPrefix(view)));
+    const std::string_view prefix = view.substr(0, NumericPrefix(view));
+    if (const std::optional<double> value = ParsePrefix(prefix)) {
+        return *value;
+    }
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    return prefix.front() == '-' ? -kLargest : kLargest;
 }
 
 std::optional<double> WholeNumber(const std::string& text) {

@@ -123,5 +123,22 @@ TEST(NumberTexts, ShowPlainDecimalsAndReadNumbersBackLenientlyOrWhole) {
     EXPECT_EQ(WholeNumber(" "), std::nullopt);
 }
 
+// Regression: "1e309" and 400 nines read as 0.
+TEST(NumberTexts, NumbersTooLargeForADoubleAreNotReadAsZero) {
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    const std::string nines(400, '9');
+    for (const std::string& text : Texts{"1e309", nines, "-" + nines, "0.001e312",
+                                         "1e99999999999999999999", nines + "e-10"}) {
+        EXPECT_EQ(WholeNumber(text), std::nullopt) << text;
+        EXPECT_EQ(LeadingValue(text + "x"), text.front() == '-' ? -kLargest : kLargest) << text;
+    }
+    // Too small for a double is as good as 0.
+    for (const std::string& text : Texts{"1e-400", "-1e-99999999999999999999",
+                                         "0." + std::string(400, '0') + "1", nines + "e-800"}) {
+        EXPECT_EQ(WholeNumber(text), 0.0) << text;
+    }
+    EXPECT_EQ(WholeNumber("1.7976931348623157e308"), kLargest);
+}
+
 }  // namespace
 }  // namespace dorvanta
