@@ -85,6 +85,24 @@ TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
     EXPECT_EQ(platform.Boxes().size(), 9u);
 }
 
+// Regression: 400 nines read as a factor of 0, and factors that pace a step for
+// hours were taken.
+TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefused) {
+    main.CalibrationFactor = 7;
+    for (const std::string& text :
+         std::vector<std::string>{std::string(400, '9'), "1000000000.5", "1000000000000"}) {
+        SCOPED_TRACE(text);
+        platform.QueueAnswer(BoxAnswer::Ok);
+        EXPECT_EQ(Enter(text), text);
+        EXPECT_EQ(LastBox(), "Please enter a valid positive number.");
+    }
+    EXPECT_EQ(main.CalibrationFactor, 7);
+    EXPECT_EQ(StoredFactor(), 0);
+    Enter("1000000000");
+    EXPECT_EQ(StoredFactor(), 1e9);
+    EXPECT_EQ(platform.Boxes().size(), 3u);
+}
+
 TEST_F(CalibrationTest, AutomaticCalibrationCountsForThreeSecondsAcrossMidnight) {
     platform.SetTimeOfDay(86400 - 1.5);
     platform.SetSecondsPerClockRead(0.001);
