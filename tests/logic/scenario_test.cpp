@@ -105,7 +105,15 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
         {"expect CupsLeft 10\nexpect TextPower.Text 1100.01\nexpect CupsLeft 3\n", 1,
          "line 2: expected TextPower.Text = 1100.01, got 1100\n"},
         {"\nmenu MenuOptionNumericShooting\n", 1, "line 2: unscripted box: Are you sure?  If you"},
-        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"}};
+        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"},
+        // Regression: values the member's type cannot hold were cut or wrapped.
+        {"set ShotPhase 40000\n", 2,
+         "line 1: ShotPhase takes a whole number from -32768 to 32767, not 40000\n"},
+        {"print CupsLeft\nset CupsLeft 1.5\n", 2,
+         "line 2: CupsLeft takes a whole number from -32768 to 32767, not 1.5"},
+        {"set ColorBall -1\n", 2, "line 1: ColorBall takes a whole number from 0 to 4294967295"},
+        {"set CupStanding(3) 1e5\n", 2, "line 1: CupStanding(3) takes a whole number"},
+        {"set ColorBall 4294967295\nset SlowFactor 2.5\nexpect SlowFactor 2.5\n", 0, ""}};
     for (const Case& c : cases) {
         const LabRun run = RunLab("script.txt", c.script);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
