@@ -307,6 +307,11 @@ void DataFile::StoreHighScore(int level, const std::string& name, std::int16_t s
     file.Close();
 }
 
+std::string DataFile::StoredName(const std::string& name) {
+    const std::string latin1 = ToLatin1(name);
+    return FromLatin1(reinterpret_cast<const unsigned char*>(latin1.data()), latin1.size());
+}
+
 void DataFile::ResetHighScores() {
     RecordFile file(platform_, path_);
     for (int level = 1; level <= kLevelCount; ++level) {

@@ -35,6 +35,9 @@ class DataFile {
     void StoreCalibration(double factor);
     // level 1..4; the name record first, then the score record.
     void StoreHighScore(int level, const std::string& name, std::int16_t score);
+    // A name as the file keeps it and gives it back: cut to 126 characters, with
+    // "?" for every character Latin-1 lacks.
+    static std::string StoredName(const std::string& name);
     void ResetHighScores();
 
   private:
