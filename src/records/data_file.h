@@ -1,9 +1,10 @@
 // The data file Dorvanta.dat in the working directory: fixed 128-byte records
 // holding the calibration factor (record 2) and, for skill level k = 1..4, the
 // high-score name (record 2k + 1) and score (record 2k + 2). Every operation
-// opens, reads or writes whole records, and closes. A file that cannot be
-// opened, read or written is reported with the system's description and ends
-// the program; damaged contents are read soundly and never outside a record.
+// opens, reads or writes whole records, and closes; each write is all or
+// nothing. A file that cannot be opened, read or written is reported with the
+// system's description and ends the program; damaged contents are read soundly
+// and never outside a record.
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "records/record_file.h"
 
 namespace dorvanta {
 
@@ -25,11 +27,11 @@ struct Settings {
 class DataFile {
   public:
     static constexpr const char* kFileName = "Dorvanta.dat";
-    static constexpr int kRecordLength = 128;
+    static constexpr int kRecordLength = kRecordBytes;
     static constexpr std::int16_t kNoHolderScore = 999;
     static constexpr const char* kNoHolderName = "Anonymous";
 
-    explicit DataFile(Platform& platform, std::string path = kFileName);
+    explicit DataFile(Platform& platform, std::string path = kFileName, FileCalls calls = {});
 
     Settings ReadSettings();
     void StoreCalibration(double factor);
@@ -43,6 +45,7 @@ class DataFile {
   private:
     Platform& platform_;
     std::string path_;
+    FileCalls calls_;
 };
 
 }  // namespace dorvanta
