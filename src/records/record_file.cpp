@@ -192,9 +192,9 @@ std::error_code CopyPermissions(const fs::path& from, const fs::path& to) {
     return error;
 }
 
-// A missing file is created, empty.
+// A missing file is created, empty; any other file is only read.
 std::FILE* OpenForReading(const FileCalls& calls, const fs::path& path) {
-    std::FILE* file = calls.open(path.string().c_str(), "r+b");
+    std::FILE* file = calls.open(path.string().c_str(), "rb");
     if (file == nullptr && errno == ENOENT) {
         file = calls.open(path.string().c_str(), "w+b");
     }

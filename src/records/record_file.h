@@ -1,5 +1,5 @@
 // The data file on disk as numbered 128-byte records, open for one operation
-// at a time. Reading creates a missing file, empty.
+// at a time. Reading needs only read access (a missing file is created, empty).
 // Writing never changes the file in place: its old bytes and the new records go
 // into a new file beside it, which is flushed to the disk and then takes the
 // old one's name, so a full disk or a crash leaves all of the old file or all

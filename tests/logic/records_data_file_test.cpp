@@ -190,6 +190,14 @@ std::FILE* OpenNewFilesOnAFullDisk(const char* path, const char* mode) {
     return std::fopen(std::string(path).ends_with(".new") ? "/dev/full" : path, mode);
 }
 
+std::FILE* OpenOnlyForReading(const char* path, const char* mode) {
+    if (std::string(mode) != "rb") {
+        errno = EACCES;
+        return nullptr;
+    }
+    return std::fopen(path, mode);
+}
+
 class DataFileOnDiskTest : public DataFileTest {
   protected:
     // The report the operation ended the program with, or "" when it returned.
@@ -262,6 +270,19 @@ TEST_F(DataFileOnDiskTest, AFailedWriteLeavesThePreviousFileByteForByte) {
         EXPECT_EQ(ReadBytes(kFile), before);
         EXPECT_FALSE(std::filesystem::exists("Dorvanta.dat.new"));
     }
+}
+
+// Regression: the start-up read opened the file for writing too, so a game
+// with a read-only data file could not even start.
+TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyAWriteReportsTheRefusal) {
+    File().StoreHighScore(2, "Ann", 10);
+    const Bytes before = ReadBytes(kFile);
+    ScriptedPlatform platform;
+    EXPECT_EQ(DataFile(platform, kFile, {OpenOnlyForReading}).ReadSettings().names[1], "Ann");
+    EXPECT_TRUE(platform.Boxes().empty());
+    EXPECT_EQ(Failure(StoreHighScore, kFile, {OpenOnlyForReading}),
+              "Dorvanta.dat: Permission denied");
+    EXPECT_EQ(ReadBytes(kFile), before);
 }
 
 // The link stays a link, and the file it leads to keeps its permissions; a

@@ -3,6 +3,7 @@
 // folder played by the lab in a fresh working directory.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -126,6 +127,40 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
     const LabRun missing = RunLab("no-such-script.txt");
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.report.find("no-such-script.txt"), std::string::npos) << missing.report;
+}
+
+// Regression: the start-up read opened the data file for writing too, so the
+// game did not start with a read-only one. Root may write any file, so as root
+// the lab plays as nobody, from a copy that user can run.
+TEST(ScenarioRunner, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
+    std::string pattern = (fs::temp_directory_path() / "dorvanta-read-only-XXXXXX").string();
+    const fs::path directory = ::mkdtemp(pattern.data());
+    fs::copy_file(DORVANTA_LAB, directory / "lab");
+    std::ofstream(directory / "script.txt") << "set CalibrationFactor 0\n"
+                                               "menu MenuOptionIndividual\n"
+                                               "after 1 yield: press CommandShoot\n"
+                                               "after 2 yields: press CommandShoot\n"
+                                               "after 3 yields: press CommandShoot\n"
+                                               "press CommandShoot\n"
+                                               "expect ShotsTaken 1\n"
+                                               "answer OK\n"
+                                               "menu MenuOptionAutoCalibrate\n";
+    std::ofstream(directory / "Dorvanta.dat");
+    fs::permissions(directory, fs::perms::all);
+    fs::permissions(directory / "Dorvanta.dat",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string user =
+        ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    const int status = std::system(
+        ("cd '" + directory.string() + "' && " + user + "./lab scenario script.txt >lab.out 2>&1")
+            .c_str());
+    std::ifstream out(directory / "lab.out");
+    const std::string report(std::istreambuf_iterator<char>(out), {});
+    fs::remove_all(directory);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << report;
+    // The system's message, in the language of the locale the lab runs in.
+    EXPECT_TRUE(report.starts_with("box \"Dorvanta.dat: ") && report.ends_with("\" -> OK\nended\n"))
+        << report;
 }
 
 // A script may declare on its first line "# expect-exit: N"; otherwise 0.
