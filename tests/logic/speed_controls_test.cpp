@@ -103,6 +103,16 @@ TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefused) {
     EXPECT_EQ(platform.Boxes().size(), 3u);
 }
 
+// Regression: the window's text was cut at a printf buffer, so a factor of
+// 1e300 from the file showed as about 1e62.
+TEST_F(CalibrationTest, AHugeFactorFromTheFileShowsInFull) {
+    DataFile(platform).StoreCalibration(1e300);
+    ChooseMenu("MenuOptionNewGame");  // reads the file again
+    ChooseMenu("MenuOptionCalibrate");
+    EXPECT_EQ(dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).Text(),
+              "1" + std::string(300, '0'));
+}
+
 TEST_F(CalibrationTest, AutomaticCalibrationCountsForThreeSecondsAcrossMidnight) {
     platform.SetTimeOfDay(86400 - 1.5);
     platform.SetSecondsPerClockRead(0.001);
