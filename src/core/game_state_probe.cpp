@@ -1,12 +1,16 @@
 #include "core/game_state_probe.h"
 
+#include <cmath>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <tuple>
+#include <type_traits>
 
+#include "core/number_text.h"
 #include "flight/form_calibrate.h"
 #include "records/form_about.h"
 #include "records/form_help.h"
@@ -25,11 +29,27 @@ struct MemberAccess {
 
 using MemberTable = std::map<std::string, MemberAccess>;
 
+// The value in the member's type: an integer member takes only whole numbers
+// in its range, so that no value is cut or wrapped on its way in.
+template <class T>
+T Fitted(const std::string& name, double value) {
+    if constexpr (std::is_integral_v<T>) {
+        constexpr auto kLowest = std::numeric_limits<T>::min();
+        constexpr auto kHighest = std::numeric_limits<T>::max();
+        if (value != std::trunc(value) || value < kLowest || value > kHighest) {
+            throw std::out_of_range(name + " takes a whole number from " + std::to_string(kLowest) +
+                                    " to " + std::to_string(kHighest) + ", not " +
+                                    NumberText(value));
+        }
+    }
+    return static_cast<T>(value);
+}
+
 template <class T>
 void AddScalar(MemberTable& table, const std::string& name, T FormMain::*member) {
     table[name] = {
         [member](const FormMain& main) { return static_cast<double>(main.*member); },
-        [member](FormMain& main, double value) { main.*member = static_cast<T>(value); }};
+        [member, name](FormMain& main, double value) { main.*member = Fitted<T>(name, value); }};
 }
 
 // Per-cup arrays are named from 1; the corner arrays of the drawing too.
@@ -37,10 +57,11 @@ template <class A>
 void AddArray(MemberTable& table, const std::string& name, A FormMain::*member) {
     using T = typename A::value_type;
     for (std::size_t i = 1; i < std::tuple_size_v<A>; ++i) {
-        table[name + "(" + std::to_string(i) + ")"] = {
+        const std::string element = name + "(" + std::to_string(i) + ")";
+        table[element] = {
             [member, i](const FormMain& main) { return static_cast<double>((main.*member)[i]); },
-            [member, i](FormMain& main, double value) {
-                (main.*member)[i] = static_cast<T>(value);
+            [member, i, element](FormMain& main, double value) {
+                (main.*member)[i] = Fitted<T>(element, value);
             }};
     }
 }

@@ -15,7 +15,8 @@ class GameStateProbe {
     explicit GameStateProbe(FormMain& main) : main_(main) {}
 
     // Numeric members and elements of the per-cup and corner arrays, as doubles.
-    // Throws std::out_of_range for an unknown name or index.
+    // Throws std::out_of_range for an unknown name or index, and Set for a value
+    // the member's type cannot hold (a fraction or out of range for an integer).
     double Get(const std::string& name) const;
     void Set(const std::string& name, double value);
     // The four high-score names.

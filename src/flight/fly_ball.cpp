@@ -121,6 +121,12 @@ void Flight::Step() {
     ++step_;
     // Closed-form position from the latest launch point.
     Move();
+    // A launch too wild for a double leaves the ball at no number at all: it is
+    // gone as surely as over the side, and the rest of the step cannot use it.
+    if (!std::isfinite(ball_.x) || !std::isfinite(ball_.y) || !std::isfinite(ball_.z)) {
+        ball_.stopFlight = kTrue;
+        return;
+    }
     // Contact counter; it stops at its largest value on a long quiet flight.
     if (stepsSinceContact_ < std::numeric_limits<std::int16_t>::max()) {
         ++stepsSinceContact_;

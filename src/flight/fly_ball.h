@@ -97,7 +97,8 @@ class FlightHooks {
 
 // Flies the ball until an end test fails; returns the number of steps run.
 // Leaves the outcome in the ball: inCup with nearestCup the cup made, the final
-// position, and stopFlight when the flight was stopped or left the table.
+// position, and stopFlight when the flight was stopped or left the table. A ball
+// whose position stops being a finite number has left the table in that step.
 std::int64_t FlyBall(const FlightLaunch& launch, const FlightRack& rack, const FlightEnds& ends,
                      const FlightBall& ball, const FlightPhysics& physics, FlightHooks& hooks);
 

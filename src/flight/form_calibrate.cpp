@@ -1,6 +1,7 @@
 #include "flight/form_calibrate.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/game_state.h"
@@ -15,6 +16,10 @@ namespace {
 // Window size in 1/1440 inch.
 constexpr int kClientWidth = 4800;
 constexpr int kClientHeight = 2520;
+
+// The largest factor the window takes, as large as the pacing's cap on the
+// yields of one step; no machine is anywhere near that slow.
+constexpr double kLargestFactor = 1000000000;
 
 // Digits with at most one point, not empty and not a lone point: no sign,
 // exponent, comma or blank.
@@ -53,12 +58,13 @@ void FormCalibrate::FillCurrentFactor() {
 
 void FormCalibrate::CommandOkay_Click() {
     const std::string& text = TextCalibrationFactor->Text();
-    if (!IsCalibrationText(text)) {
+    const std::optional<double> factor = IsCalibrationText(text) ? WholeNumber(text) : std::nullopt;
+    if (!factor || *factor > kLargestFactor) {
         platform().MessageBox("Please enter a valid positive number.", BoxButtons::Ok,
                               kProductName);
         return;
     }
-    main_.CalibrationFactor = LeadingValue(text);
+    main_.CalibrationFactor = *factor;
     DataFile(platform()).StoreCalibration(main_.CalibrationFactor);
     Hide();
 }

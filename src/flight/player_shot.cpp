@@ -126,8 +126,10 @@ void FormMain::RecordHighScore() {
             continue;
         }
         *slot.score = ShotsTaken;
-        *slot.name = platform().InputBox(
-            "Congratulations.  You earned a new high score.  Please enter your name", "High Score");
+        // The member holds the name as the file will give it back.
+        *slot.name = DataFile::StoredName(platform().InputBox(
+            "Congratulations.  You earned a new high score.  Please enter your name",
+            "High Score"));
         DataFile(platform()).StoreHighScore(level, *slot.name, *slot.score);
     }
 }

@@ -1,5 +1,4 @@
-// The data file as fixed 128-byte records through C stdio, which reports the
-// system's errno on every failure. Names are UTF-8 in memory and one Latin-1
+// The settings in their records. Names are UTF-8 in memory and one Latin-1
 // byte per character on disk; what does not fit Latin-1 is stored as '?'.
 // Damaged contents never make a read leave its record: a length field is
 // clamped to what a record can hold, and a value that the end of the file cuts
@@ -8,18 +7,15 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace dorvanta {
 
 namespace {
-
-using Record = std::array<unsigned char, DataFile::kRecordLength>;
 
 constexpr int kCalibrationRecord = 2;
 constexpr int kDoubleBytes = 8;
@@ -170,102 +166,6 @@ std::string DecodeString(const Record& record, std::size_t present) {
     return FromLatin1(record.data() + kLengthBytes, length);
 }
 
-// The file, open for the length of one operation. Every failure of the system
-// is a fault that ends the program with the system's description.
-class RecordFile {
-  public:
-    RecordFile(Platform& platform, const std::string& path)
-        : platform_(platform), path_(path), file_(std::fopen(path.c_str(), "r+b")) {
-        if (file_ == nullptr && errno == ENOENT) {
-            file_ = std::fopen(path.c_str(), "w+b");
-        }
-        if (file_ == nullptr) {
-            Fault();
-        }
-    }
-
-    ~RecordFile() {
-        if (file_ != nullptr) {
-            std::fclose(file_);
-        }
-    }
-
-    RecordFile(const RecordFile&) = delete;
-    RecordFile& operator=(const RecordFile&) = delete;
-
-    // Record n into `record`; returns how many of its bytes the file holds,
-    // the rest are zero.
-    std::size_t Read(int n, Record& record) {
-        record.fill(0);
-        Seek(Offset(n));
-        const std::size_t present = std::fread(record.data(), 1, record.size(), file_);
-        if (std::ferror(file_)) {
-            Fault();
-        }
-        return present;
-    }
-
-    // Whole records skipped over by a write beyond the end become zero bytes.
-    void Write(int n, const Record& record) {
-        const long offset = Offset(n);
-        const long size = Size();
-        if (size < offset) {
-            const Record zeros{};
-            Seek(size);
-            for (long left = offset - size; left > 0; left -= kRecordLength) {
-                Put(zeros.data(), static_cast<std::size_t>(std::min<long>(left, kRecordLength)));
-            }
-        }
-        Seek(offset);
-        Put(record.data(), record.size());
-    }
-
-    // Closing flushes the writes; a failure there is a failed write.
-    void Close() {
-        std::FILE* file = std::exchange(file_, nullptr);
-        if (std::fclose(file) != 0) {
-            Fault();
-        }
-    }
-
-  private:
-    static constexpr long kRecordLength = DataFile::kRecordLength;
-
-    static long Offset(int n) { return (n - 1) * kRecordLength; }
-
-    long Size() {
-        if (std::fseek(file_, 0, SEEK_END) != 0) {
-            Fault();
-        }
-        const long size = std::ftell(file_);
-        if (size < 0) {
-            Fault();
-        }
-        return size;
-    }
-
-    void Seek(long offset) {
-        if (std::fseek(file_, offset, SEEK_SET) != 0) {
-            Fault();
-        }
-    }
-
-    void Put(const unsigned char* bytes, std::size_t count) {
-        if (std::fwrite(bytes, 1, count, file_) != count) {
-            Fault();
-        }
-    }
-
-    [[noreturn]] void Fault() {
-        const std::string description = path_ + ": " + std::strerror(errno);
-        ReportFaultAndEnd(platform_, description);
-    }
-
-    Platform& platform_;
-    std::string path_;
-    std::FILE* file_;
-};
-
 void CheckLevel(int level) {
     if (level < 1 || level > kLevelCount) {
         throw std::out_of_range("skill level " + std::to_string(level));
@@ -274,46 +174,49 @@ void CheckLevel(int level) {
 
 }  // namespace
 
-DataFile::DataFile(Platform& platform, std::string path)
-    : platform_(platform), path_(std::move(path)) {}
+DataFile::DataFile(Platform& platform, std::string path, FileCalls calls)
+    : platform_(platform), path_(std::move(path)), calls_(calls) {}
 
 Settings DataFile::ReadSettings() {
-    RecordFile file(platform_, path_);
-    Settings settings;
-    Record record;
-    std::size_t present = file.Read(kCalibrationRecord, record);
-    settings.calibrationFactor = DecodeDouble(record, present);
+    std::vector<int> numbers = {kCalibrationRecord};
     for (int level = 1; level <= kLevelCount; ++level) {
-        present = file.Read(NameRecord(level), record);
-        settings.names[level - 1] = DecodeString(record, present);
-        present = file.Read(ScoreRecord(level), record);
-        settings.scores[level - 1] = DecodeInt16(record, present);
+        numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
     }
-    file.Close();
+    const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, numbers);
+    Settings settings;
+    settings.calibrationFactor = DecodeDouble(records[0].bytes, records[0].present);
+    for (int level = 1; level <= kLevelCount; ++level) {
+        const ReadRecord& name = records[2 * level - 1];
+        const ReadRecord& score = records[2 * level];
+        settings.names[level - 1] = DecodeString(name.bytes, name.present);
+        settings.scores[level - 1] = DecodeInt16(score.bytes, score.present);
+    }
     return settings;
 }
 
 void DataFile::StoreCalibration(double factor) {
-    RecordFile file(platform_, path_);
-    file.Write(kCalibrationRecord, DoubleRecord(factor));
-    file.Close();
+    WriteRecords(platform_, path_, calls_, {{kCalibrationRecord, DoubleRecord(factor)}});
 }
 
 void DataFile::StoreHighScore(int level, const std::string& name, std::int16_t score) {
     CheckLevel(level);
-    RecordFile file(platform_, path_);
-    file.Write(NameRecord(level), StringRecord(name));
-    file.Write(ScoreRecord(level), Int16Record(score));
-    file.Close();
+    WriteRecords(
+        platform_, path_, calls_,
+        {{NameRecord(level), StringRecord(name)}, {ScoreRecord(level), Int16Record(score)}});
+}
+
+std::string DataFile::StoredName(const std::string& name) {
+    const std::string latin1 = ToLatin1(name);
+    return FromLatin1(reinterpret_cast<const unsigned char*>(latin1.data()), latin1.size());
 }
 
 void DataFile::ResetHighScores() {
-    RecordFile file(platform_, path_);
+    std::vector<std::pair<int, Record>> records;
     for (int level = 1; level <= kLevelCount; ++level) {
-        file.Write(NameRecord(level), StringRecord(kNoHolderName));
-        file.Write(ScoreRecord(level), Int16Record(kNoHolderScore));
+        records.emplace_back(NameRecord(level), StringRecord(kNoHolderName));
+        records.emplace_back(ScoreRecord(level), Int16Record(kNoHolderScore));
     }
-    file.Close();
+    WriteRecords(platform_, path_, calls_, records);
 }
 
 }  // namespace dorvanta

@@ -1,9 +1,10 @@
 // The data file Dorvanta.dat in the working directory: fixed 128-byte records
 // holding the calibration factor (record 2) and, for skill level k = 1..4, the
 // high-score name (record 2k + 1) and score (record 2k + 2). Every operation
-// opens, reads or writes whole records, and closes. A file that cannot be
-// opened, read or written is reported with the system's description and ends
-// the program; damaged contents are read soundly and never outside a record.
+// opens, reads or writes whole records, and closes; each write is all or
+// nothing. A file that cannot be opened, read or written is reported with the
+// system's description and ends the program; damaged contents are read soundly
+// and never outside a record.
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "records/record_file.h"
 
 namespace dorvanta {
 
@@ -25,21 +27,25 @@ struct Settings {
 class DataFile {
   public:
     static constexpr const char* kFileName = "Dorvanta.dat";
-    static constexpr int kRecordLength = 128;
+    static constexpr int kRecordLength = kRecordBytes;
     static constexpr std::int16_t kNoHolderScore = 999;
     static constexpr const char* kNoHolderName = "Anonymous";
 
-    explicit DataFile(Platform& platform, std::string path = kFileName);
+    explicit DataFile(Platform& platform, std::string path = kFileName, FileCalls calls = {});
 
     Settings ReadSettings();
     void StoreCalibration(double factor);
     // level 1..4; the name record first, then the score record.
     void StoreHighScore(int level, const std::string& name, std::int16_t score);
+    // A name as the file keeps it and gives it back: cut to 126 characters, with
+    // "?" for every character Latin-1 lacks.
+    static std::string StoredName(const std::string& name);
     void ResetHighScores();
 
   private:
     Platform& platform_;
     std::string path_;
+    FileCalls calls_;
 };
 
 }  // namespace dorvanta

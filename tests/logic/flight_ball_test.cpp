@@ -143,6 +143,24 @@ TEST(Flight, TheSideEdgeIsOnTheTableAndTheStepBeyondItIsTheLast) {
     EXPECT_NE(off.stopFlight, kFalse);
 }
 
+// Regression: a ball at no number went on through the step: an angle of 1e308
+// "bounced" on the table, and a ball whose x alone was not a number rolled on
+// until stopped. Either now leaves the table at once, without a redraw until
+// the flight's last.
+TEST(Flight, ABallThatIsNoLongerAFiniteNumberLeavesTheTableAtOnce) {
+    FlightTable wild, rolling;
+    wild.FlyShot(1250, 1e308, 0);
+    rolling.onPace = [&rolling](std::int64_t step) {
+        rolling.stopFlight = step == 100 ? kTrue : rolling.stopFlight;
+    };
+    rolling.Fly({std::nan(""), 0, 0, 0, 0, 0});
+    for (const FlightTable* table : {&wild, &rolling}) {
+        EXPECT_EQ(Trace(*table), "end 1 0");
+        EXPECT_NE(table->stopFlight, kFalse);
+        EXPECT_EQ(table->drawnX.size(), 1u);
+    }
+}
+
 TEST(Flight, OfTwoEquallyNearCupsTheLowerNumberIsMade) {
     FlightTable table;
     table.StandOnly({3, 7});

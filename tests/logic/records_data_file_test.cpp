@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "platform/scripted/scripted_platform.h"
 #include "records/data_file.h"
@@ -163,26 +168,146 @@ TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndLeavesTheCalibrationToMeasure
     EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 999}));
 }
 
-// Opening fails for the first, writing for the second.
-TEST_F(DataFileTest, AFileTheSystemRefusesIsReportedAndEndsTheProgram) {
-    std::filesystem::create_directory(kFile);
-    const std::pair<std::string, std::string> cases[] = {
-        {kFile, "Dorvanta.dat: Is a directory"},
-        {"/dev/full", "/dev/full: No space left on device"}};
-    for (const auto& [path, message] : cases) {
+// --- The file on disk ---
+
+// Failures injected into the file calls. The write numbered kFailAt puts half
+// its bytes and fails as on a full disk; the new file of a rewrite may be
+// opened on a full device.
+int writesBeforeFailure = 0;
+
+std::size_t WriteUntilTheDiskIsFull(const void* bytes, std::size_t size, std::size_t count,
+                                    std::FILE* file) {
+    if (--writesBeforeFailure > 0) {
+        return std::fwrite(bytes, size, count, file);
+    }
+    const std::size_t half = std::fwrite(bytes, size, count / 2, file);
+    errno = ENOSPC;
+    return half;
+}
+
+std::FILE* OpenNewFilesOnAFullDisk(const char* path, const char* mode) {
+    return std::fopen(std::string(path).ends_with(".new") ? "/dev/full" : path, mode);
+}
+
+std::FILE* OpenOnlyForReading(const char* path, const char* mode) {
+    if (std::string(mode) != "rb") {
+        errno = EACCES;
+        return nullptr;
+    }
+    return std::fopen(path, mode);
+}
+
+class DataFileOnDiskTest : public DataFileTest {
+  protected:
+    // The report the operation ended the program with, or "" when it returned.
+    static std::string Failure(const std::function<void(DataFile&)>& operation,
+                               const std::string& path = kFile, FileCalls calls = {}) {
         ScriptedPlatform platform;
         platform.QueueAnswer(BoxAnswer::Ok);
-        EXPECT_THROW(
-            {
-                DataFile(platform, path).ReadSettings();
-                DataFile(platform, path).ResetHighScores();
-            },
-            QuitRequested)
-            << path;
-        EXPECT_TRUE(platform.Ended());
-        ASSERT_EQ(platform.Boxes().size(), 1u);
-        EXPECT_EQ(platform.Boxes()[0].text, message);
+        DataFile file(platform, path, calls);
+        try {
+            operation(file);
+        } catch (const QuitRequested&) {
+            EXPECT_TRUE(platform.Ended());
+            return platform.Boxes().at(0).text;
+        }
+        return "";
     }
+    static void Read(DataFile& file) { file.ReadSettings(); }
+    static void StoreCalibration(DataFile& file) { file.StoreCalibration(1); }
+    static void StoreHighScore(DataFile& file) { file.StoreHighScore(1, "Bo", 5); }
+    static void ResetHighScores(DataFile& file) { file.ResetHighScores(); }
+};
+
+// Regression: a FIFO as the data file made the start-up wait for ever, and a
+// rewrite would have put a plain file in place of a device.
+TEST_F(DataFileOnDiskTest, WhatIsNotAPlainFileIsRefusedAtOnce) {
+    std::filesystem::create_directory("folder");
+    ASSERT_EQ(mkfifo("fifo", 0644), 0);
+    std::filesystem::create_symlink("loop", "loop");
+    const std::pair<std::string, std::string> cases[] = {
+        {"folder", "folder: Is a directory"},
+        {"fifo", "fifo: Not a regular file"},
+        {"/dev/full", "/dev/full: Not a regular file"},
+        {"loop", "loop: Too many levels of symbolic links"}};
+    for (const auto& [path, message] : cases) {
+        for (const auto& operation : {Read, StoreCalibration}) {
+            EXPECT_EQ(Failure(operation, path), message);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo("fifo"));
+}
+
+// Regression: a high score was two writes in place, a reset eight; a failure
+// at the score left the new name with the old score, and a full disk
+// overwrote the file in place without a word.
+TEST_F(DataFileOnDiskTest, AFailedWriteLeavesThePreviousFileByteForByte) {
+    File().StoreCalibration(20000);
+    File().StoreHighScore(1, "Ann", 10);
+    const Bytes before = ReadBytes(kFile);
+    ASSERT_EQ(before.size(), 4 * kRecord);
+    constexpr int kCopyWrites = 4;  // the old file goes over one record at a time
+    const struct {
+        void (*operation)(DataFile&);
+        int failingWrite;  // 0: none, the new file is on a full disk
+    } cases[] = {{StoreHighScore, 1},
+                 {StoreHighScore, kCopyWrites + 2},  // the score, after the name
+                 {ResetHighScores, kCopyWrites + 8},
+                 {StoreCalibration, kCopyWrites + 1},
+                 {StoreHighScore, 0},
+                 {ResetHighScores, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failingWrite);
+        FileCalls calls;
+        if (c.failingWrite > 0) {
+            writesBeforeFailure = c.failingWrite;
+            calls.write = WriteUntilTheDiskIsFull;
+        } else {
+            calls.open = OpenNewFilesOnAFullDisk;
+        }
+        EXPECT_EQ(Failure(c.operation, kFile, calls), "Dorvanta.dat: No space left on device");
+        EXPECT_EQ(ReadBytes(kFile), before);
+        EXPECT_FALSE(std::filesystem::exists("Dorvanta.dat.new"));
+    }
+}
+
+// Regression: the start-up read opened the file for writing too, so a game
+// with a read-only data file could not even start.
+TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyAWriteReportsTheRefusal) {
+    File().StoreHighScore(2, "Ann", 10);
+    const Bytes before = ReadBytes(kFile);
+    ScriptedPlatform platform;
+    EXPECT_EQ(DataFile(platform, kFile, {OpenOnlyForReading}).ReadSettings().names[1], "Ann");
+    EXPECT_TRUE(platform.Boxes().empty());
+    EXPECT_EQ(Failure(StoreHighScore, kFile, {OpenOnlyForReading}),
+              "Dorvanta.dat: Permission denied");
+    EXPECT_EQ(ReadBytes(kFile), before);
+}
+
+// The link stays a link, and the file it leads to keeps its permissions; a
+// link to no file yet gets its file on the first read.
+TEST_F(DataFileOnDiskTest, AWriteThroughASymbolicLinkReplacesTheFileBehindIt) {
+    namespace fs = std::filesystem;
+    fs::create_directory("data");
+    DataFile(platform_, "data/real.dat").StoreCalibration(20000);
+    fs::permissions("data/real.dat",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.dat", "data/alias.dat");  // relative to its own folder
+    fs::create_symlink("data/alias.dat", kFile);
+    File().StoreHighScore(1, "Ann", 10);
+    EXPECT_TRUE(fs::is_symlink(kFile));
+    EXPECT_TRUE(fs::is_symlink("data/alias.dat"));
+    const Settings settings = DataFile(platform_, "data/real.dat").ReadSettings();
+    EXPECT_EQ(std::make_pair(settings.calibrationFactor, settings.names[0]),
+              std::make_pair(20000.0, std::string("Ann")));
+    EXPECT_EQ(fs::status("data/real.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    fs::create_symlink("data/later.dat", "dangling.dat");
+    DataFile(platform_, "dangling.dat").ReadSettings();
+    EXPECT_TRUE(fs::is_symlink("dangling.dat"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("data/later.dat")));
+    EXPECT_TRUE(platform_.Boxes().empty());
 }
 
 }  // namespace

@@ -96,6 +96,19 @@ class NumericShotTest : public GameTest {
         TextNamed("TextHandX").SetText(handX);
         Click("CommandCheatShoot");
     }
+    // The text in the box must make the numeric-shot button refuse with the
+    // message; the box gets a number again. A shot thrown all the same may
+    // bounce in place for ever, so End Turn ends it.
+    void ExpectRefused(const std::string& box, const std::string& text,
+                       const std::string& message) {
+        SCOPED_TRACE(box + " " + text);
+        TextNamed(box).SetText(text);
+        platform.QueueAnswer(BoxAnswer::Ok);
+        platform.AtYield(10000, [this] { Click("CommandStopLoop"); });
+        Click("CommandCheatShoot");
+        EXPECT_EQ(LastBox(), message);
+        TextNamed(box).SetText("10");
+    }
     std::string Offered() {
         return std::string(main.FindMenuItem("MenuOptionNumericShooting")->Checked() ? "on"
                                                                                      : "off") +
@@ -117,23 +130,26 @@ TEST_F(NumericShotTest, TheMenuWarnsFirstAndATextThatIsNotANumberRefusesTheShot)
     AllowNumericShooting();
     EXPECT_EQ(platform.Boxes().size(), 3u);
 
-    struct Refusal {
-        const char *box, *text, *message;
-    };
-    for (const Refusal& r : {Refusal{"TextPower", "12x", "The power is not a number."},
-                             Refusal{"TextAngle", "12x", "The vertical angle is not a number."},
-                             Refusal{"TextAzimuth", "12x", "The horizontal angle is not a number."},
-                             Refusal{"TextPower", "", "The power is not a number."}}) {
-        SCOPED_TRACE(r.box);
-        TextNamed(r.box).SetText(r.text);
-        platform.QueueAnswer(BoxAnswer::Ok);
-        Click("CommandCheatShoot");
-        EXPECT_EQ(LastBox(), r.message);
-        TextNamed(r.box).SetText("10");
-    }
+    ExpectRefused("TextPower", "12x", "The power is not a number.");
+    ExpectRefused("TextAngle", "12x", "The vertical angle is not a number.");
+    ExpectRefused("TextAzimuth", "12x", "The horizontal angle is not a number.");
+    ExpectRefused("TextPower", "", "The power is not a number.");
     EXPECT_EQ(platform.Boxes().size(), 7u);
     EXPECT_EQ(Values("ShotPhase NumericShotUsed Power ShotsTaken"), "0 0 1100 0");
     EXPECT_EQ(platform.YieldCount(), 0);
+}
+
+// Regression: "1e309" and 400 nines read as 0, and the ball bounced in place.
+TEST_F(NumericShotTest, NumbersTooLargeForADoubleRefuseTheShot) {
+    AllowNumericShooting();
+    const std::string nines(400, '9');
+    ExpectRefused("TextPower", "1e309", "The power is not a number.");
+    ExpectRefused("TextAngle", nines, "The vertical angle is not a number.");
+    ExpectRefused("TextAzimuth", "-" + nines, "The horizontal angle is not a number.");
+    EXPECT_EQ(Values("ShotPhase NumericShotUsed ShotsTaken"), "0 0 0");
+    // The hand box cannot hold such a number: it stops at the table's edge.
+    TextNamed("TextHandX").SetText(nines);
+    EXPECT_EQ(TextNamed("TextHandX").Text() + " " + Values("HandX"), "24 24");
 }
 
 TEST_F(NumericShotTest, ANumericShotBarsTheHighScoreOfThatGameOnly) {

@@ -3,6 +3,7 @@
 // folder played by the lab in a fresh working directory.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -105,7 +106,15 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
         {"expect CupsLeft 10\nexpect TextPower.Text 1100.01\nexpect CupsLeft 3\n", 1,
          "line 2: expected TextPower.Text = 1100.01, got 1100\n"},
         {"\nmenu MenuOptionNumericShooting\n", 1, "line 2: unscripted box: Are you sure?  If you"},
-        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"}};
+        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"},
+        // Regression: values the member's type cannot hold were cut or wrapped.
+        {"set ShotPhase 40000\n", 2,
+         "line 1: ShotPhase takes a whole number from -32768 to 32767, not 40000\n"},
+        {"print CupsLeft\nset CupsLeft 1.5\n", 2,
+         "line 2: CupsLeft takes a whole number from -32768 to 32767, not 1.5"},
+        {"set ColorBall -1\n", 2, "line 1: ColorBall takes a whole number from 0 to 4294967295"},
+        {"set CupStanding(3) 1e5\n", 2, "line 1: CupStanding(3) takes a whole number"},
+        {"set ColorBall 4294967295\nset SlowFactor 2.5\nexpect SlowFactor 2.5\n", 0, ""}};
     for (const Case& c : cases) {
         const LabRun run = RunLab("script.txt", c.script);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
@@ -118,6 +127,40 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
     const LabRun missing = RunLab("no-such-script.txt");
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.report.find("no-such-script.txt"), std::string::npos) << missing.report;
+}
+
+// Regression: the start-up read opened the data file for writing too, so the
+// game did not start with a read-only one. Root may write any file, so as root
+// the lab plays as nobody, from a copy that user can run.
+TEST(ScenarioRunner, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
+    std::string pattern = (fs::temp_directory_path() / "dorvanta-read-only-XXXXXX").string();
+    const fs::path directory = ::mkdtemp(pattern.data());
+    fs::copy_file(DORVANTA_LAB, directory / "lab");
+    std::ofstream(directory / "script.txt") << "set CalibrationFactor 0\n"
+                                               "menu MenuOptionIndividual\n"
+                                               "after 1 yield: press CommandShoot\n"
+                                               "after 2 yields: press CommandShoot\n"
+                                               "after 3 yields: press CommandShoot\n"
+                                               "press CommandShoot\n"
+                                               "expect ShotsTaken 1\n"
+                                               "answer OK\n"
+                                               "menu MenuOptionAutoCalibrate\n";
+    std::ofstream(directory / "Dorvanta.dat");
+    fs::permissions(directory, fs::perms::all);
+    fs::permissions(directory / "Dorvanta.dat",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string user =
+        ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    const int status = std::system(
+        ("cd '" + directory.string() + "' && " + user + "./lab scenario script.txt >lab.out 2>&1")
+            .c_str());
+    std::ifstream out(directory / "lab.out");
+    const std::string report(std::istreambuf_iterator<char>(out), {});
+    fs::remove_all(directory);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << report;
+    // The system's message, in the language of the locale the lab runs in.
+    EXPECT_TRUE(report.starts_with("box \"Dorvanta.dat: ") && report.ends_with("\" -> OK\nended\n"))
+        << report;
 }
 
 // A script may declare on its first line "# expect-exit: N"; otherwise 0.

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <tuple>
+#include <utility>
 
 #include "records/data_file.h"
 #include "shot_fixture.h"
@@ -124,6 +126,26 @@ TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsS
     const Settings stored = DataFile(platform_).ReadSettings();
     EXPECT_EQ(stored.names[0] + " " + std::to_string(stored.scores[0]), " 1");
     EXPECT_EQ(stored.names[2] + " " + std::to_string(stored.scores[2]), "Eve 1");
+}
+
+// Regression: the member kept the name as typed, so until the next game the
+// High Scores window showed a name other than the one the file holds.
+TEST_F(ShotTurn, TheHighScoreNameShownIsTheNameTheFileHolds) {
+    const std::pair<std::string, std::string> kNames[] = {
+        {std::string(200, 'n'), std::string(126, 'n')}, {"日本語", "???"}, {"Zoë", "Zoë"}};
+    for (const auto& [typed, stored] : kNames) {
+        SCOPED_TRACE(stored);
+        NewGame();
+        Set("HighScoreBeginner", 999);
+        platform_.QueueInput(typed);
+        MakeTheLastCup(0);
+        EXPECT_EQ(DataFile(platform_).ReadSettings().names[0], stored);
+        EXPECT_EQ(probe_->GetString("NameBeginner"), stored);
+        main_->FindMenuItem("MenuOptionViewHighScores")->Click();
+        Form& window = *probe_->SecondaryForm("FormHighScores");
+        EXPECT_EQ(dynamic_cast<Label&>(*window.FindControl("LabelNameBeginner")).Caption(), stored);
+        dynamic_cast<Button&>(*window.FindControl("CommandOK")).Click();
+    }
 }
 
 TEST_F(ShotTurn, NewGameDuringTheFlightLeavesTheNewGamesPercentageAlone) {

@@ -86,6 +86,34 @@ TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
     EXPECT_EQ(platform.Boxes().size(), 9u);
 }
 
+// Regression: 400 nines read as a factor of 0, and factors that pace a step for
+// hours were taken.
+TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefused) {
+    main.CalibrationFactor = 7;
+    for (const std::string& text :
+         std::vector<std::string>{std::string(400, '9'), "1000000000.5", "1000000000000"}) {
+        SCOPED_TRACE(text);
+        platform.QueueAnswer(BoxAnswer::Ok);
+        EXPECT_EQ(Enter(text), text);
+        EXPECT_EQ(LastBox(), "Please enter a valid positive number.");
+    }
+    EXPECT_EQ(main.CalibrationFactor, 7);
+    EXPECT_EQ(StoredFactor(), 0);
+    Enter("1000000000");
+    EXPECT_EQ(StoredFactor(), 1e9);
+    EXPECT_EQ(platform.Boxes().size(), 3u);
+}
+
+// Regression: the window's text was cut at a printf buffer, so a factor of
+// 1e300 from the file showed as about 1e62.
+TEST_F(CalibrationTest, AHugeFactorFromTheFileShowsInFull) {
+    DataFile(platform).StoreCalibration(1e300);
+    ChooseMenu("MenuOptionNewGame");  // reads the file again
+    ChooseMenu("MenuOptionCalibrate");
+    EXPECT_EQ(dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).Text(),
+              "1" + std::string(300, '0'));
+}
+
 // Every pass yields without delivering input: a press made meanwhile waits
 // until the calibration is over. Passes of a thousandth of a second fill one
 // unit of delay, 0.03 s, thirty at a time.

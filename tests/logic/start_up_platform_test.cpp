@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,13 @@ TEST(NumberTexts, ShowPlainDecimalsAndReadNumbersBackLenientlyOrWhole) {
     for (const auto& [value, text] : shown) {
         EXPECT_EQ(NumberText(value), text);
     }
+    // Regression: a text longer than a printf buffer was cut (1e300 showed as about 1e62).
+    EXPECT_EQ(NumberText(1e300), "1" + std::string(300, '0'));
+    EXPECT_EQ(NumberText(-1.5e-300), "-0." + std::string(299, '0') + "15");
+    EXPECT_EQ(NumberText(std::numeric_limits<double>::max()),
+              "179769313486232" + std::string(294, '0'));
+    EXPECT_EQ(NumberText(123456789.123456789), "123456789.123457");
+    EXPECT_EQ(NumberText(1.23456789012345678e-10), "0.000000000123456789012346");
     const std::pair<std::string, double> leading[] = {
         {"12.5abc", 12.5}, {"-", 0}, {"", 0}, {"1e3", 1000}, {"1e", 1}, {".5", 0.5}, {"1,5", 1}};
     for (const auto& [text, value] : leading) {
@@ -113,6 +121,23 @@ TEST(NumberTexts, ShowPlainDecimalsAndReadNumbersBackLenientlyOrWhole) {
     EXPECT_EQ(WholeNumber("-12.25"), -12.25);
     EXPECT_EQ(WholeNumber("12a"), std::nullopt);
     EXPECT_EQ(WholeNumber(" "), std::nullopt);
+}
+
+// Regression: "1e309" and 400 nines read as 0.
+TEST(NumberTexts, NumbersTooLargeForADoubleAreNotReadAsZero) {
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    const std::string nines(400, '9');
+    for (const std::string& text : Texts{"1e309", nines, "-" + nines, "0.001e312",
+                                         "1e99999999999999999999", nines + "e-10"}) {
+        EXPECT_EQ(WholeNumber(text), std::nullopt) << text;
+        EXPECT_EQ(LeadingValue(text + "x"), text.front() == '-' ? -kLargest : kLargest) << text;
+    }
+    // Too small for a double is as good as 0.
+    for (const std::string& text : Texts{"1e-400", "-1e-99999999999999999999",
+                                         "0." + std::string(400, '0') + "1", nines + "e-800"}) {
+        EXPECT_EQ(WholeNumber(text), 0.0) << text;
+    }
+    EXPECT_EQ(WholeNumber("1.7976931348623157e308"), kLargest);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -140,6 +141,14 @@ TEST_F(QtMainWindow, MenuCheckMarksFollowTheGame) {
     Find<QAction>("MenuOptionExpert").trigger();
     EXPECT_FALSE(Find<QAction>("MenuOptionBeginner").isChecked());
     EXPECT_TRUE(Find<QAction>("MenuOptionExpert").isChecked());
+}
+
+// Qt puts the user's locale in force at start; the suite also runs under
+// de_DE.UTF-8, where printf would write "1,2" and the box read it back as 1.
+TEST_F(QtMainWindow, TheHandBarShowsTenthsWithAPointInTheUsersLocale) {
+    Find<QScrollBar>("HScrollHand").setValue(12);
+    EXPECT_EQ(Find<QLineEdit>("TextHandX").text().toStdString(), "1.2");
+    EXPECT_EQ(Find<QScrollBar>("HScrollHand").value(), 12);
 }
 
 // The whole shot with the real mouse: each press of Shoot runs inside the

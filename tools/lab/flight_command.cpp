@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <sstream>
+#include <string>
 
 #include "core/game_state_probe.h"
 #include "flight/fly_ball.h"
@@ -95,6 +96,11 @@ std::optional<FlightOptions> ParseArguments(const Arguments& args) {
     return options;
 }
 
+// " x y z" in nine digits each.
+std::string Position(double x, double y, double z) {
+    return " " + NineDigits(x) + " " + NineDigits(y) + " " + NineDigits(z);
+}
+
 const char* EventName(FlightEventKind kind) {
     switch (kind) {
         case FlightEventKind::Bounce:
@@ -128,7 +134,7 @@ class PrintingHooks : public FlightHooks {
         if (event.kind != FlightEventKind::Bounce && event.kind != FlightEventKind::Side) {
             std::printf(" %d", event.cup);
         }
-        std::printf(" %.9g %.9g %.9g\n", event.x, event.y, event.z);
+        std::printf("%s\n", Position(event.x, event.y, event.z).c_str());
     }
 
   private:
@@ -164,8 +170,8 @@ int Fly(FlightOptions& options) {
     const std::int64_t steps =
         FlyBall(launch, rack, ends, FlightBall{x, y, z, inCup, stopFlight, paused, nearestCup},
                 FlightPhysics{}, hooks);
-    std::printf("end %lld %d %.9g %.9g %.9g\n", static_cast<long long>(steps),
-                inCup != kFalse ? nearestCup : 0, x, y, z);
+    std::printf("end %lld %d%s\n", static_cast<long long>(steps), inCup != kFalse ? nearestCup : 0,
+                Position(x, y, z).c_str());
     return 0;
 }
 

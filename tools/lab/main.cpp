@@ -1,5 +1,7 @@
 // dorvanta-lab: a developer tool built from the game library. It projects
-// points, flies single balls and plays scripted games, all headless.
+// points, flies single balls and plays scripted games, all headless, in the
+// user's locale as the game's desktop runs.
+#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char** argv) {
     using namespace dorvanta::lab;
+    std::setlocale(LC_ALL, "");
     const Arguments args(argv + (argc > 1 ? 2 : argc), argv + argc);
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "project") {

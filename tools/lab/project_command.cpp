@@ -110,7 +110,8 @@ void Project(const ProjectRequest& request) {
     double screenX = 0, screenY = 0, screenLength = 0, flatness = 0;
     const auto& [x, y, z, length] = request.point;
     GameStateProbe(main).ProjectPoint(x, y, z, length, screenX, screenY, screenLength, flatness);
-    std::printf("%.9g %.9g %.9g %.9g\n", screenX, screenY, screenLength, flatness);
+    std::printf("%s %s %s %s\n", NineDigits(screenX).c_str(), NineDigits(screenY).c_str(),
+                NineDigits(screenLength).c_str(), NineDigits(flatness).c_str());
 }
 
 }  // namespace

@@ -219,7 +219,11 @@ void ScenarioRunner::SetMember(const ScriptStep& step) {
     if (!value) {
         throw ScriptError(step.line, step.target + " takes a number, not \"" + step.text + "\"");
     }
-    probe_.Set(step.target, *value);
+    try {
+        probe_.Set(step.target, *value);
+    } catch (const std::out_of_range& refusal) {
+        throw ScriptError(step.line, refusal.what());
+    }
 }
 
 void ScenarioRunner::Expect(const ScriptStep& step) {
