@@ -120,10 +120,15 @@ void Flight::Step() {
     }
     ++step_;
     // Closed-form position from the latest launch point.
+    const double lastX = ball_.x, lastY = ball_.y, lastZ = ball_.z;
     Move();
     // A launch too wild for a double leaves the ball at no number at all: it is
     // gone as surely as over the side, and the rest of the step cannot use it.
+    // The ball stays where it was last seen, so the picture keeps showing it.
     if (!std::isfinite(ball_.x) || !std::isfinite(ball_.y) || !std::isfinite(ball_.z)) {
+        ball_.x = lastX;
+        ball_.y = lastY;
+        ball_.z = lastZ;
         ball_.stopFlight = kTrue;
         return;
     }

@@ -146,7 +146,7 @@ TEST(Flight, TheSideEdgeIsOnTheTableAndTheStepBeyondItIsTheLast) {
 // Regression: a ball at no number went on through the step: an angle of 1e308
 // "bounced" on the table, and a ball whose x alone was not a number rolled on
 // until stopped. Either now leaves the table at once, without a redraw until
-// the flight's last.
+// the flight's last, and the ball stays where it was last seen.
 TEST(Flight, ABallThatIsNoLongerAFiniteNumberLeavesTheTableAtOnce) {
     FlightTable wild, rolling;
     wild.FlyShot(1250, 1e308, 0);
@@ -159,6 +159,7 @@ TEST(Flight, ABallThatIsNoLongerAFiniteNumberLeavesTheTableAtOnce) {
         EXPECT_NE(table->stopFlight, kFalse);
         EXPECT_EQ(table->drawnX.size(), 1u);
     }
+    EXPECT_EQ(std::vector<double>({wild.x, wild.y, wild.z}), std::vector<double>({0, 30, -48}));
 }
 
 TEST(Flight, OfTwoEquallyNearCupsTheLowerNumberIsMade) {
