@@ -2,8 +2,11 @@
 // call: the table's edges, each standing cup as a base ellipse, a rim ellipse
 // and two side lines, the hand as a cross, the ball as a circle. There is no
 // depth sorting and no hidden-line removal; later primitives simply draw over
-// earlier ones. Anything touching a point the camera cannot see is left out.
+// earlier ones. Anything touching a point the camera cannot see, or one too
+// far off for the drawing's single precision, is left out.
 #include <array>
+#include <cmath>
+#include <limits>
 
 #include "core/game_state.h"
 #include "view/projection.h"
@@ -12,10 +15,16 @@ namespace dorvanta {
 
 namespace {
 
+bool FitsFloat(double value) {
+    return std::fabs(value) <= std::numeric_limits<float>::max();
+}
+
 struct ScreenPoint {
     double x = 0, y = 0, length = 0, flatness = 0;
 
-    bool Visible() const { return !BehindCamera(x, y); }
+    bool Visible() const {
+        return !BehindCamera(x, y) && FitsFloat(x) && FitsFloat(y) && FitsFloat(length);
+    }
 };
 
 struct ScreenCup {

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -101,6 +102,17 @@ TEST_F(ViewSceneTest, SeenLevelTheCupBasesAreFlatEllipses) {
     for (std::size_t base = 5; base < 5 + 8 * kCupCount; base += 4) {
         EXPECT_EQ(Drawing()[base].ratio, 0) << base;
         EXPECT_GT(Drawing()[base + 1].ratio, 0) << base;
+    }
+}
+
+// Regression: a ball thrown with a power of 1e308 stays a finite number but
+// lands where single precision ends; it is left out, not drawn at infinity.
+TEST_F(ViewSceneTest, ABallTooFarOffForThePictureIsLeftOut) {
+    probe.Set("BallY", 1e40);
+    main.DrawScene();
+    EXPECT_NE(Drawing().back().kind, DrawCommand::Kind::Circle);
+    for (const DrawCommand& command : Drawing()) {
+        EXPECT_TRUE(std::isfinite(command.x1) && std::isfinite(command.y1));
     }
 }
 
