@@ -19,9 +19,11 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
-    "usage: dorvanta [--calibrate | --help | --version]\n"
+    "usage: dorvanta [--user-data | --calibrate | --help | --version]\n"
     "  (no option)   play the game; high scores and the speed calibration are kept\n"
     "                in Dorvanta.dat in the working folder\n"
+    "  --user-data   play the game with Dorvanta.dat in $XDG_DATA_HOME/dorvanta\n"
+    "                (~/.local/share/dorvanta), prepared there on the first start\n"
     "  --calibrate   measure this machine's speed for 3 seconds, store the\n"
     "                calibration factor in Dorvanta.dat and print it\n"
     "  --help        show this help\n"
@@ -65,6 +67,9 @@ StartMode ReadCommandLine(const std::vector<std::string>& arguments) {
         return StartMode::Unknown;
     }
     const std::string& option = arguments.front();
+    if (option == "--user-data") {
+        return StartMode::UserDataGame;
+    }
     if (option == "--calibrate") {
         return StartMode::Calibrate;
     }
@@ -88,6 +93,7 @@ int RunCommandLineMode(StartMode mode, char* program) {
             std::printf("3D %s %s\n", kProductName, kVersion);
             return 0;
         case StartMode::Game:
+        case StartMode::UserDataGame:
         case StartMode::Unknown:
             break;
     }

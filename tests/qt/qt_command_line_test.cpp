@@ -1,6 +1,8 @@
-// The game started from a terminal with an option: --calibrate measures the
-// machine without any window or display and stores only the calibration;
-// --version and --help print; anything else is refused.
+// How the program starts. From a terminal with an option: --calibrate
+// measures the machine without any window or display and stores only the
+// calibration; --version and --help print; anything else is refused. From the
+// launcher (--user-data): in the player's own data folder, prepared on the
+// first start.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/first_start.h"
 #include "core/number_text.h"
 #include "platform/scripted/scripted_platform.h"
 #include "qt_test_support.h"
@@ -30,13 +33,14 @@ std::string Contents(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Runs the game in `folder` with no display to open a window on.
-GameRun RunGame(const std::filesystem::path& folder, const std::string& options) {
+// Runs the game in `folder`, by default with no display to open a window on.
+GameRun RunGame(const std::filesystem::path& folder, const std::string& options,
+                const std::string& environment = "QT_QPA_PLATFORM=xcb") {
     const std::string name = "dorvanta-cli-" + std::to_string(QApplication::applicationPid());
     const auto out = std::filesystem::temp_directory_path() / (name + ".out");
     const auto err = std::filesystem::temp_directory_path() / (name + ".err");
     const std::string command =
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " '" +
         DORVANTA_GAME "' " + options + " >'" + out.string() + "' 2>'" + err.string() + "'";
     const int status = std::system(command.c_str());
     GameRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out), Contents(err)};
@@ -96,6 +100,56 @@ TEST(CommandLine, PrintsTheVersionAndHelpAndRefusesAnythingElse) {
         EXPECT_EQ(refused.exitCode, 2) << options;
         EXPECT_EQ(refused.err.substr(0, 16), "usage: dorvanta ") << options;
     }
+}
+
+// --- The first start from the launcher ---
+
+class FirstStart : public CalibrateOption {
+  protected:
+    std::filesystem::path Folder() const { return Here() / "share" / "dorvanta"; }
+};
+
+// As scripts/play.sh prepares it: no holders and a measured calibration.
+TEST_F(FirstStart, PreparesANewPlayersDataFileOnceAndLeavesItAfterwards) {
+    const std::filesystem::path folder = Folder();
+    EnterDataFolder(platform_, folder);
+    EXPECT_EQ(std::filesystem::current_path(), folder);
+    const Settings settings = DataFile(platform_).ReadSettings();
+    EXPECT_EQ(settings.names, (std::array<std::string, kLevelCount>{"Anonymous", "Anonymous",
+                                                                    "Anonymous", "Anonymous"}));
+    EXPECT_EQ(settings.scores, (std::array<std::int16_t, kLevelCount>{999, 999, 999, 999}));
+    EXPECT_DOUBLE_EQ(settings.calibrationFactor, (platform_.YieldCount() + 1) / 100.0);
+    EXPECT_EQ(File().size(), 10 * DataFile::kRecordLength);
+    EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(folder), {}),
+              std::vector<std::filesystem::path>{folder / DataFile::kFileName});
+
+    DataFile(platform_).StoreHighScore(1, "Ann", 12);
+    const std::string played = File();
+    const std::int64_t yields = platform_.YieldCount();
+    EnterDataFolder(platform_, folder);
+    EXPECT_EQ(File(), played);
+    EXPECT_EQ(platform_.YieldCount(), yields);  // nothing measured again
+}
+
+TEST_F(FirstStart, AFolderThatCannotBeMadeIsReportedAndEndsTheProgram) {
+    platform_.QueueAnswer(BoxAnswer::Ok);
+    EXPECT_THROW(EnterDataFolder(platform_, "/proc/dorvanta"), QuitRequested);
+    ASSERT_EQ(platform_.Boxes().size(), 1u);
+    EXPECT_EQ(platform_.Boxes()[0].text.substr(0, 16), "/proc/dorvanta: ");
+}
+
+// The launcher's entry starts the game with --user-data.
+TEST_F(FirstStart, TheLaunchersGameKeepsItsDataInThePlayersOwnFolder) {
+    constexpr int kSecondsToStart = 8;  // the first start measures for 3 s
+    const GameRun run =
+        RunGame(Here(), "--user-data",
+                "QT_QPA_PLATFORM=offscreen XDG_DATA_HOME='" + (Here() / "share").string() +
+                    "' timeout " + std::to_string(kSecondsToStart));
+    EXPECT_EQ(run.exitCode, 124) << run.err;  // still playing when stopped
+    std::filesystem::current_path(Folder());
+    EXPECT_EQ(File().size(), 10 * DataFile::kRecordLength);
+    EXPECT_GT(Stored(), 100);
+    EXPECT_FALSE(std::filesystem::exists(Here().parent_path().parent_path() / DataFile::kFileName));
 }
 
 }  // namespace
