@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "platform/qt/qt_platform.h"
 
 namespace dorvanta {

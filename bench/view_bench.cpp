@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "platform/scripted/scripted_platform.h"
 
 namespace {

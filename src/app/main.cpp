@@ -6,7 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/first_start.h"
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/product.h"
 #include "core/version.h"
 #include "platform/qt/qt_platform.h"

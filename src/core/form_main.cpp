@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/number_text.h"
 #include "core/product.h"
 #include "flight/fly_ball.h"
@@ -12,6 +12,7 @@
 #include "records/form_about.h"
 #include "records/form_help.h"
 #include "records/form_high_scores.h"
+#include "view/camera.h"
 #include "view/form_colors.h"
 
 namespace dorvanta {
@@ -50,15 +51,19 @@ void FormMain::DeclareControls() {
     // Camera controls and the playing field.
     AddLabel("LabelCameraControls", {0, 120, 2415, 255}, " Camera Controls:");
     CommandResetView = &AddButton("CommandResetView", {1320, 120, 615, 495}, "Reset View");
-    VScrollPan = &AddVScrollBar("VScrollPan", {120, 480, 375, 2055}, -200, 200, 0);
+    VScrollPan = &AddVScrollBar("VScrollPan", {120, 480, 375, 2055}, -kPanHeightBarLimit,
+                                kPanHeightBarLimit, 0);
     AddLabel("LabelPan", {600, 480, 2175, 255}, "Pan");
-    HScrollPan = &AddHScrollBar("HScrollPan", {600, 720, 2295, 375}, -400, 400, 0);
+    HScrollPan = &AddHScrollBar("HScrollPan", {600, 720, 2295, 375}, -kPanAcrossBarLimit,
+                                kPanAcrossBarLimit, 0);
     AddLabel("LabelZoom", {600, 1200, 2055, 255}, "Zoom");
-    HScrollZoom = &AddHScrollBar("HScrollZoom", {600, 1440, 2295, 375}, -1000, 1000, 0);
+    HScrollZoom =
+        &AddHScrollBar("HScrollZoom", {600, 1440, 2295, 375}, -kZoomBarLimit, kZoomBarLimit, 0);
     AddLabel("LabelRotate", {600, 1920, 2175, 255}, "Rotate");
-    HScrollRotate = &AddHScrollBar("HScrollRotate", {600, 2160, 2295, 375}, -400, 400, 0);
+    HScrollRotate = &AddHScrollBar("HScrollRotate", {600, 2160, 2295, 375}, -kRotateBarLimit,
+                                   kRotateBarLimit, 0);
     AddLine("Line1", 120, 2640, 2880, 2640);
-    picture1_ = &AddPicture("Picture1", {3240, 0, 8175, 6975}, kWhite);
+    picture1_ = &AddPicture("Picture1", {3240, 0, kFieldWidth, kFieldHeight}, kWhite);
 
     // Replay and speed.
     CommandReplay = &AddButton("CommandReplay", {2040, 120, 855, 255}, "Replay");
@@ -211,8 +216,8 @@ void FormMain::ResetGame() {
     CommandShoot->SetCaption("Shoot");
 
     HandX = 0;
-    HandY = 30;
-    HandZ = -48;
+    HandY = kHandHeight;
+    HandZ = kPlayerHandZ;
     HandSize = 2.5;
     BallX = HandX;
     BallY = HandY;
@@ -221,22 +226,14 @@ void FormMain::ResetGame() {
     TextHandX->SetText(NumberText(HandX));
 
     OpponentHandX = 0;
-    OpponentHandY = 30;
-    OpponentHandZ = 48;
+    OpponentHandY = kHandHeight;
+    OpponentHandZ = kOpponentHandZ;
     OpponentPowerSpread = 20;
     OpponentAngleSpread = 10;
     OpponentAzimuthSpread = 10;
 
-    const Settings settings = DataFile(platform()).ReadSettings();
-    CalibrationFactor = settings.calibrationFactor;
-    NameBeginner = settings.names[0];
-    HighScoreBeginner = settings.scores[0];
-    NameIntermediate = settings.names[1];
-    HighScoreIntermediate = settings.scores[1];
-    NameExpert = settings.names[2];
-    HighScoreExpert = settings.scores[2];
-    NamePro = settings.names[3];
-    HighScorePro = settings.scores[3];
+    StoredSettings& stored = *this;
+    stored = DataFile(platform()).ReadSettings();
 
     PowerMeterDelay = 0.2;
     AngleMeterDelay = 0.7;
@@ -253,11 +250,18 @@ void FormMain::ResetGame() {
     Azimuth = 0;
     TextAzimuth->SetText(NumberText(Azimuth));
 
-    LayOutRacks();
+    CupRadius = kStandardTable.cupRadius;
+    CupHeight = kStandardTable.cupHeight;
+    CupBaseRadius = kCupBaseRadius;
+    FarRack = NewRack(RackEnd::Far, CupRadius);
+    CupsLeft = kCupCount;
+    NearRack = NewRack(RackEnd::Near, CupRadius);
+    OpponentCupsLeft = kCupCount;
 
-    TableCornerX = {0, -24, 24, -24, 24};
-    TableCornerY = {0, RackBaseY, RackBaseY, RackBaseY, RackBaseY};
-    TableCornerZ = {0, 48, 48, -48, -48};
+    const double w = kTableHalfWidth, l = kTableHalfLength, y = FarRack.RackBaseY;
+    TableCornerX = {0, -w, w, -w, w};
+    TableCornerY = {0, y, y, y, y};
+    TableCornerZ = {0, l, l, -l, -l};
 
     TableBounce = kStandardTable.tableBounce;
     RimBounce = kStandardTable.rimBounce;
@@ -272,37 +276,6 @@ void FormMain::ResetGame() {
     TextShootingPercentage->SetText("0");
 }
 
-// Both racks full, as triangles of touching cups with the apex (cup 1) towards
-// the middle of the table; the back row is numbered 7, 8, 9, 10 from +3r, -r, +r
-// to -3r, which the re-racking relies on.
-void FormMain::LayOutRacks() {
-    RackZ = 36;
-    RackHomeZ = 36;
-    CupRadius = kStandardTable.cupRadius;
-    CupHeight = kStandardTable.cupHeight;
-    CupBaseRadius = 1.25;
-    RackBaseY = 0;
-    OpponentRackZ = -36;
-    OpponentRackHomeZ = -36;
-    OpponentRackY = 0;
-
-    const double r = CupRadius;
-    const double s = std::sqrt(3.0);
-    const std::array<double, kCupCount + 1> across = {0,     0,     -r, r, -2 * r, 0,
-                                                      2 * r, 3 * r, -r, r, -3 * r};
-    const std::array<int, kCupCount + 1> row = {0, 0, 1, 1, 2, 2, 2, 3, 3, 3, 3};
-    for (int i = 1; i <= kCupCount; ++i) {
-        CupStanding[i] = kTrue;
-        CupX[i] = across[i];
-        CupZ[i] = row[i] * s * r;
-        OpponentCupStanding[i] = kTrue;
-        OpponentCupX[i] = across[i];
-        OpponentCupZ[i] = -row[i] * s * r;
-    }
-    CupsLeft = 10;
-    OpponentCupsLeft = 10;
-}
-
 void FormMain::MenuOptionNewGame_Click() {
     // A shot still in flight ends at its next step and skips its statistics update.
     StopFlight = kTrue;
@@ -312,11 +285,12 @@ void FormMain::MenuOptionNewGame_Click() {
     DrawMeters();
 }
 
+// Only windows that were ever opened have anything to hide.
 void FormMain::MenuOptionExit_Click() {
-    LoadedForm(formAbout_, platform(), *this).Hide();
-    LoadedForm(formHighScores_, platform(), *this).Hide();
-    LoadedForm(formColors_, platform(), *this).Hide();
-    LoadedForm(formCalibrate_, platform(), *this).Hide();
+    HideIfLoaded(formAbout_);
+    HideIfLoaded(formHighScores_);
+    HideIfLoaded(formColors_);
+    HideIfLoaded(formCalibrate_);
     platform().EndProgram();
 }
 

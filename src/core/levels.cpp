@@ -3,7 +3,7 @@
 // goes on; after it, a real change asks first and starts a new game.
 #include <array>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/product.h"
 
 namespace dorvanta {

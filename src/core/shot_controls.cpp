@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/number_text.h"
 #include "flight/pacing.h"
 
@@ -39,8 +39,8 @@ constexpr Box kAngleField{1370, 320, 1630, 1680};
 constexpr double kAzimuthBarMiddle = 1500;
 constexpr double kAzimuthBarHalfLength = 885;  // at 8 degrees
 
-// The hand moves across the table's half width of 24 units.
-constexpr double kHandReach = 24;
+// The hand moves across the whole table.
+constexpr double kHandReach = kTableHalfWidth;
 
 void Fill(Picture& picture, const Box& box, Color color) {
     picture.FillBox(static_cast<float>(box.x1), static_cast<float>(box.y1),

@@ -9,7 +9,6 @@ namespace {
 
 constexpr double kGravity = 9.81;           // units per second squared
 constexpr double kHalfGravity = 4.905;      // the height formula's half of it
-constexpr double kTableHalfWidth = 24;      // the table spans x from -24 to 24
 constexpr double kReachBeyondRack = 24;     // units beyond the rack's front cup
 constexpr double kLowestY = -10;            // a ball this far below the table is gone
 constexpr int kQuietStepsAfterContact = 5;  // no wall or rim hit this soon after one
@@ -43,7 +42,7 @@ class DirectionAngle {
 // contact counter, with the angles that remember their last value.
 class Flight {
   public:
-    Flight(const FlightLaunch& launch, const FlightRack& rack, const FlightEnds& ends,
+    Flight(const FlightLaunch& launch, const Rack& rack, const FlightEnds& ends,
            const FlightBall& ball, const FlightPhysics& physics, FlightHooks& hooks)
         : launch_(launch),
           rack_(rack),
@@ -63,14 +62,14 @@ class Flight {
     void TestTable();
     void TestCups();
     void SearchNearestCup(double& limit) const;
-    double CupCentreZ(int cup) const { return rack_.rackZ + rack_.cupZ[cup]; }
+    double CupCentreZ(int cup) const { return rack_.RackZ + rack_.CupZ[cup]; }
     void DropIntoCup(int cup);
     void HitWall(int cup);
     void TestRim(int cup);
     void Relaunch(double x0, double y0, double z0);
 
     FlightLaunch launch_;
-    const FlightRack& rack_;
+    const Rack& rack_;
     const FlightEnds& ends_;
     const FlightBall& ball_;
     const FlightPhysics& physics_;
@@ -108,9 +107,9 @@ bool Flight::GoesOn() const {
         return false;
     }
     if (ends_.heading == FlightHeading::TowardFarRack) {
-        return ball_.z <= rack_.rackZ + kReachBeyondRack && ball_.z >= ends_.handZ;
+        return ball_.z <= rack_.RackZ + kReachBeyondRack && ball_.z >= ends_.handZ;
     }
-    return ball_.z >= rack_.rackZ - kReachBeyondRack && ball_.z <= ends_.handZ;
+    return ball_.z >= rack_.RackZ - kReachBeyondRack && ball_.z <= ends_.handZ;
 }
 
 void Flight::Step() {
@@ -184,7 +183,7 @@ void Flight::TestTable() {
 }
 
 void Flight::TestCups() {
-    const double rimTop = rack_.baseY + physics_.cupHeight;
+    const double rimTop = rack_.RackBaseY + physics_.cupHeight;
     const double touching = Squared(physics_.ballRadius + physics_.cupRadius);
     double limit = Squared(4 * physics_.cupRadius);
     // Cup test: the ball's centre is below the rim top.
@@ -211,10 +210,10 @@ void Flight::TestCups() {
 // number wins and the nearest cup stays as it was when none is near.
 void Flight::SearchNearestCup(double& limit) const {
     for (int i = 1; i <= kCupCount; ++i) {
-        if (rack_.standing[i] == kFalse) {
+        if (rack_.CupStanding[i] == kFalse) {
             continue;
         }
-        const double d2 = Squared(CupCentreZ(i) - ball_.z) + Squared(rack_.cupX[i] - ball_.x);
+        const double d2 = Squared(CupCentreZ(i) - ball_.z) + Squared(rack_.CupX[i] - ball_.x);
         if (d2 < limit) {
             limit = d2;
             ball_.nearestCup = static_cast<std::int16_t>(i);
@@ -225,15 +224,15 @@ void Flight::SearchNearestCup(double& limit) const {
 void Flight::DropIntoCup(int cup) {
     ball_.inCup = kTrue;
     Report(FlightEventKind::Cup, cup);
-    ball_.x = rack_.cupX[cup];
-    ball_.y = rack_.baseY + physics_.ballRadius;
+    ball_.x = rack_.CupX[cup];
+    ball_.y = rack_.RackBaseY + physics_.ballRadius;
     ball_.z = CupCentreZ(cup);
 }
 
 // The horizontal velocity is mirrored on the wall's normal and reversed; the
 // ball is set back to touch the wall from outside.
 void Flight::HitWall(int cup) {
-    const double phiC = wallCupAngle_.Of(rack_.cupX[cup] - ball_.x, CupCentreZ(cup) - ball_.z);
+    const double phiC = wallCupAngle_.Of(rack_.CupX[cup] - ball_.x, CupCentreZ(cup) - ball_.z);
     const double phiV = wallSpeedAngle_.Of(launch_.vx, launch_.vz);
     const double h = std::sqrt(Squared(launch_.vx) + Squared(launch_.vz));
     const double theta = 2 * phiC - phiV + kPi;
@@ -245,7 +244,7 @@ void Flight::HitWall(int cup) {
     if (ball_.inCup == kFalse) {
         Report(FlightEventKind::Wall, cup);
     }
-    Relaunch(rack_.cupX[cup] - reach * std::cos(phiC), ball_.y,
+    Relaunch(rack_.CupX[cup] - reach * std::cos(phiC), ball_.y,
              CupCentreZ(cup) - reach * std::sin(phiC));
 }
 
@@ -253,10 +252,10 @@ void Flight::HitWall(int cup) {
 // the z-y plane is mirrored on the contact normal, the x speed on the
 // horizontal normal as at a wall.
 void Flight::TestRim(int cup) {
-    const double phiC = rimCupAngle_.Of(rack_.cupX[cup] - ball_.x, CupCentreZ(cup) - ball_.z);
+    const double phiC = rimCupAngle_.Of(rack_.CupX[cup] - ball_.x, CupCentreZ(cup) - ball_.z);
     const double phiV = rimSpeedAngle_.Of(launch_.vx, launch_.vz);
-    const double px = rack_.cupX[cup] - physics_.cupRadius * std::cos(phiC);
-    const double py = rack_.baseY + physics_.cupHeight;
+    const double px = rack_.CupX[cup] - physics_.cupRadius * std::cos(phiC);
+    const double py = rack_.RackBaseY + physics_.cupHeight;
     const double pz = CupCentreZ(cup) - physics_.cupRadius * std::sin(phiC);
     const double d2 = Squared(px - ball_.x) + Squared(py - ball_.y) + Squared(pz - ball_.z);
     if (!(d2 < Squared(physics_.ballRadius))) {
@@ -302,7 +301,7 @@ FlightLaunch LaunchFromShot(double power, double angleDeg, double azimuthDeg, do
                         h * std::cos(azimuthDeg * kPi / 180)};
 }
 
-std::int64_t FlyBall(const FlightLaunch& launch, const FlightRack& rack, const FlightEnds& ends,
+std::int64_t FlyBall(const FlightLaunch& launch, const Rack& rack, const FlightEnds& ends,
                      const FlightBall& ball, const FlightPhysics& physics, FlightHooks& hooks) {
     return Flight(launch, rack, ends, ball, physics, hooks).Run();
 }

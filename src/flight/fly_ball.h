@@ -10,22 +10,12 @@
 
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/rack.h"
 
 namespace dorvanta {
 
 // The simulated time of one step.
 constexpr double kFlightStepSeconds = 0.01;
-
-// The rack shot at. References, so that a handler running inside the flight's
-// yields (New Game) is seen at the next step.
-struct FlightRack {
-    CupArray<Flag>& standing;
-    CupArray<double>& cupX;
-    CupArray<double>& cupZ;  // relative to rackZ
-    double& rackZ;           // z of cup 1's centre
-    double& baseY;           // height of the cups' base
-};
 
 // A launch point and velocity (units, units per second).
 struct FlightLaunch {
@@ -62,9 +52,9 @@ struct FlightBall {
 // Sizes and bounce factors, fixed for a flight; the defaults are the standard
 // table every new game starts with.
 struct FlightPhysics {
-    double ballRadius = 0.75;
-    double cupRadius = 2.0;
-    double cupHeight = 4.0;
+    double ballRadius = kBallRadius;
+    double cupRadius = kCupRadius;
+    double cupHeight = kCupHeight;
     double tableBounce = 0.95;
     double wallBounce = 0.6;
     double rimBounce = 0.5;
@@ -95,11 +85,13 @@ class FlightHooks {
     virtual void OnEvent(const FlightEvent&) {}
 };
 
-// Flies the ball until an end test fails; returns the number of steps run.
+// Flies the ball at `rack` until an end test fails; returns the number of
+// steps run. The rack is read at every step, so a change made by a handler
+// running inside the flight's yields (New Game) is seen at the next one.
 // Leaves the outcome in the ball: inCup with nearestCup the cup made, the final
 // position, and stopFlight when the flight was stopped or left the table. A ball
 // whose position stops being a finite number has left the table in that step.
-std::int64_t FlyBall(const FlightLaunch& launch, const FlightRack& rack, const FlightEnds& ends,
+std::int64_t FlyBall(const FlightLaunch& launch, const Rack& rack, const FlightEnds& ends,
                      const FlightBall& ball, const FlightPhysics& physics, FlightHooks& hooks);
 
 }  // namespace dorvanta

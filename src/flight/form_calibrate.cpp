@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/number_text.h"
 #include "core/product.h"
 #include "records/data_file.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "flight/fly_ball.h"
 #include "flight/pacing.h"
 
@@ -30,22 +30,18 @@ class GameFlightHooks : public FlightHooks {
 }  // namespace
 
 std::int64_t FormMain::FlyBallAtFarRack(const FlightLaunch& launch) {
-    return FlyBallAt(launch, FlightRack{CupStanding, CupX, CupZ, RackZ, RackBaseY}, false,
-                     BallInCup);
+    return FlyBallAt(launch, FarRack, false, BallInCup);
 }
 
 std::int64_t FormMain::FlyBallAtNearRack(const FlightLaunch& launch, Flag& inCup) {
-    return FlyBallAt(
-        launch,
-        FlightRack{OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackY},
-        true, inCup);
+    return FlyBallAt(launch, NearRack, true, inCup);
 }
 
 // A step lasts at least the time it simulates, counted from the end of the
 // previous one. Slow motion and a new calibration take effect at the next
 // step: the pacing product is read at every step.
-std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const FlightRack& rack,
-                                 bool towardNearRack, Flag& inCup) {
+std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const Rack& rack, bool towardNearRack,
+                                 Flag& inCup) {
     const FlightEnds ends{
         towardNearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack,
         towardNearRack ? OpponentHandZ : HandZ};

@@ -2,12 +2,11 @@
 // the shot count, the flight at the far rack, then the score, the re-formed
 // rack, the win with its high score, and the button handed to whoever shoots
 // next.
-#include <cmath>
 #include <limits>
 #include <string>
-#include <tuple>
+#include <utility>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/number_text.h"
 #include "core/product.h"
 #include "flight/fly_ball.h"
@@ -40,15 +39,12 @@ void FormMain::StartPlayerTurn() {
     CommandShoot->SetCaption("Ball in motion");
     CommandShoot->SetEnabled(false);
     if (Replaying != kFalse) {
-        ParkFarRack();
-        std::tie(Power, Angle, Azimuth, HandX, HandY, HandZ) =
-            std::tie(LastPower, LastAngle, LastAzimuth, LastHandX, LastHandY, LastHandZ);
+        ParkedFarRack = std::exchange(FarRack, PreShotFarRack);
+        TakeShot(LastShot);
         return;
     }
-    std::tie(PreShotCupStanding, PreShotCupX, PreShotCupZ, PreShotRackZ, PreShotRackHomeZ,
-             PreShotRackBaseY) = std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY);
-    std::tie(LastPower, LastAngle, LastAzimuth, LastHandX, LastHandY, LastHandZ) =
-        std::tie(Power, Angle, Azimuth, HandX, HandY, HandZ);
+    PreShotFarRack = FarRack;
+    LastShot = ThisShot();
     // The count is 16 bits: a game that long stops counting rather than wrap.
     if (ShotsTaken < std::numeric_limits<std::int16_t>::max()) {
         ++ShotsTaken;
@@ -56,19 +52,17 @@ void FormMain::StartPlayerTurn() {
     TextShotsTaken->SetText(std::to_string(ShotsTaken));
 }
 
-// The current far rack is parked and the one from before the recorded shot
-// comes back.
-void FormMain::ParkFarRack() {
-    std::tie(ParkedCupStanding, ParkedCupX, ParkedCupZ, ParkedRackZ, ParkedRackHomeZ,
-             ParkedRackBaseY) = std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY);
-    std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY) =
-        std::tie(PreShotCupStanding, PreShotCupX, PreShotCupZ, PreShotRackZ, PreShotRackHomeZ,
-                 PreShotRackBaseY);
+ShotRecord FormMain::ThisShot() const {
+    return {Power, Angle, Azimuth, HandX, HandY, HandZ};
 }
 
-void FormMain::RestoreParkedFarRack() {
-    std::tie(CupStanding, CupX, CupZ, RackZ, RackHomeZ, RackBaseY) = std::tie(
-        ParkedCupStanding, ParkedCupX, ParkedCupZ, ParkedRackZ, ParkedRackHomeZ, ParkedRackBaseY);
+void FormMain::TakeShot(const ShotRecord& shot) {
+    Power = shot.Power;
+    Angle = shot.Angle;
+    Azimuth = shot.Azimuth;
+    HandX = shot.HandX;
+    HandY = shot.HandY;
+    HandZ = shot.HandZ;
 }
 
 void FormMain::ScoreMadePlayerShot() {
@@ -78,7 +72,7 @@ void FormMain::ScoreMadePlayerShot() {
         TextShotsMade->SetText(std::to_string(kCupCount - CupsLeft));
         ShowShootingPercentage();
     }
-    CupStanding[NearestCup] = kFalse;
+    FarRack.CupStanding[NearestCup] = kFalse;
     // Ball to the next thrower's hand.
     if (HeadToHead != kFalse) {
         BallX = OpponentHandX;
@@ -89,7 +83,7 @@ void FormMain::ScoreMadePlayerShot() {
         BallY = HandY;
         BallZ = HandZ;
     }
-    CloseUpRack(CupsLeft, CupStanding, RackZ, RackHomeZ, std::sqrt(3.0) * CupRadius);
+    CloseUpRack(CupsLeft, FarRack, RackEnd::Far, CupRadius);
     if (CupsLeft != 0 || Replaying != kFalse) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
     } else {
@@ -110,27 +104,18 @@ void FormMain::CelebrateWin() {
 // A high score is fewer shots than the level's record, in a game without
 // numeric shots. The skill factor selects the level only by exact value.
 void FormMain::RecordHighScore() {
-    struct Slot {
-        double skillFactor;
-        std::string* name;
-        std::int16_t* score;
-    };
-    const Slot slots[] = {{kSkillBeginner, &NameBeginner, &HighScoreBeginner},
-                          {kSkillIntermediate, &NameIntermediate, &HighScoreIntermediate},
-                          {kSkillExpert, &NameExpert, &HighScoreExpert},
-                          {kSkillPro, &NamePro, &HighScorePro}};
-    for (int level = 1; level <= 4; ++level) {
-        const Slot& slot = slots[level - 1];
-        if (SkillFactor != slot.skillFactor || ShotsTaken >= *slot.score ||
+    for (int level = 0; level < kLevelCount; ++level) {
+        HighScore& slot = HighScores[level];
+        if (SkillFactor != kLevelSkillFactors[level] || ShotsTaken >= slot.Score ||
             NumericShotUsed != kFalse) {
             continue;
         }
-        *slot.score = ShotsTaken;
+        slot.Score = ShotsTaken;
         // The member holds the name as the file will give it back.
-        *slot.name = DataFile::StoredName(platform().InputBox(
+        slot.Name = DataFile::StoredName(platform().InputBox(
             "Congratulations.  You earned a new high score.  Please enter your name",
             "High Score"));
-        DataFile(platform()).StoreHighScore(level, *slot.name, *slot.score);
+        DataFile(platform()).StoreHighScore(level + 1, slot.Name, slot.Score);
     }
 }
 
@@ -144,7 +129,7 @@ void FormMain::HandOverAfterPlayerShot() {
     }
     if (Replaying != kFalse) {
         Replaying = kFalse;
-        RestoreParkedFarRack();
+        FarRack = ParkedFarRack;
     }
     if (GameRestarted == kFalse) {
         ShowShootingPercentage();

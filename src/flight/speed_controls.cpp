@@ -2,7 +2,7 @@
 // calibration of the pacing to the machine (measured or typed), slow motion,
 // Pause and End Turn. The pacing loops only read the members set here at
 // their next step; nothing here waits on a running loop.
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/product.h"
 #include "flight/calibration.h"
 #include "flight/form_calibrate.h"
@@ -66,9 +66,9 @@ void FormMain::CommandStopLoop_Click() {
     if (Replaying) {
         Replaying = kFalse;
         if (ShotPhase == kPhaseOpponentFlight) {
-            RestoreParkedNearRack();
+            NearRack = ParkedNearRack;
         } else {
-            RestoreParkedFarRack();
+            FarRack = ParkedFarRack;
         }
     }
 }

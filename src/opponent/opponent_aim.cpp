@@ -1,5 +1,7 @@
 #include "opponent/opponent_aim.h"
 
+#include "platform/platform.h"
+
 namespace dorvanta {
 
 namespace {

@@ -8,13 +8,12 @@
 #include <array>
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/table.h"
 
 namespace dorvanta {
 
-// Every chosen shot leaves from this height and z (the computer's end).
-constexpr double kOpponentHandY = 30;
-constexpr double kOpponentHandZ = 48;
+class Platform;
+
 // The computer throws back over its own head: 135 degrees, so the horizontal
 // speed points towards -z.
 constexpr double kOpponentBaseAngle = 135;

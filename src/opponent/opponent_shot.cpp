@@ -3,10 +3,7 @@
 // same flight as the player's, and scores it against the player: a sunk cup
 // falls, the rack re-forms at six and at three cups, and an empty rack loses
 // the game. The computer's shots never touch the player's statistics.
-#include <cmath>
-#include <tuple>
-
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "flight/fly_ball.h"
 #include "flight/rack_forming.h"
 #include "flight/wait.h"
@@ -27,13 +24,14 @@ void FormMain::OpponentShot() {
         StartOpponentReplay();
     } else {
         ChooseOpponentShot();
-        RecordOpponentShot();
+        PreShotNearRack = NearRack;
     }
 
     // Launch and flight, with an in-cup flag of this turn's own.
     Flag inCup = kFalse;
-    FlyBallAtNearRack(LaunchFromShot(LastOpponentPower, LastOpponentAngle, LastOpponentAzimuth,
-                                     OpponentHandX, OpponentHandY, OpponentHandZ),
+    const ShotRecord& shot = LastOpponentShot;
+    FlyBallAtNearRack(LaunchFromShot(shot.Power, shot.Angle, shot.Azimuth, OpponentHandX,
+                                     OpponentHandY, OpponentHandZ),
                       inCup);
 
     // A replay stopped by End Turn, or a new game started under the flight,
@@ -46,30 +44,20 @@ void FormMain::OpponentShot() {
 }
 
 // The chosen values go straight into the record, which the launch reads for a
-// new shot and for a replay alike.
+// new shot and for a replay alike. Without a row to play the launch point
+// stays where it was.
 void FormMain::ChooseOpponentShot() {
     const AimSituation situation{
-        OpponentErrorScale,  OpponentPowerSpread, OpponentAngleSpread, OpponentAzimuthSpread,
-        OpponentCupStanding, OpponentCupsLeft,    ShotsTaken};
+        OpponentErrorScale,   OpponentPowerSpread, OpponentAngleSpread, OpponentAzimuthSpread,
+        NearRack.CupStanding, OpponentCupsLeft,    ShotsTaken};
     const OpponentAim aim = ChooseOpponentAim(situation, platform());
     if (aim.hasLaunch) {
         OpponentHandX = aim.handX;
-        OpponentHandY = kOpponentHandY;
+        OpponentHandY = kHandHeight;
         OpponentHandZ = kOpponentHandZ;
     }
-    LastOpponentPower = aim.power;
-    LastOpponentAngle = aim.angle;
-    LastOpponentAzimuth = aim.azimuth;
-}
-
-// The shot's launch point and the near rack before it, for a later replay.
-void FormMain::RecordOpponentShot() {
-    std::tie(LastOpponentHandX, LastOpponentHandY, LastOpponentHandZ) =
-        std::tie(OpponentHandX, OpponentHandY, OpponentHandZ);
-    std::tie(PreShotOpponentCupStanding, PreShotOpponentCupX, PreShotOpponentCupZ,
-             PreShotOpponentRackZ, PreShotOpponentRackHomeZ, PreShotOpponentRackY) =
-        std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
-                 OpponentRackY);
+    LastOpponentShot = {aim.power,     aim.angle,     aim.azimuth,
+                        OpponentHandX, OpponentHandY, OpponentHandZ};
 }
 
 void FormMain::ScoreOpponentMake() {
@@ -77,13 +65,11 @@ void FormMain::ScoreOpponentMake() {
     if (!Replaying) {
         OpponentCupsLeft -= 1;
     }
-    OpponentCupStanding[NearestCup] = kFalse;
+    NearRack.CupStanding[NearestCup] = kFalse;
     BallX = HandX;
     BallY = HandY;
     BallZ = HandZ;
-    // The near rack moves away from the computer, towards -z.
-    CloseUpRack(OpponentCupsLeft, OpponentCupStanding, OpponentRackZ, OpponentRackHomeZ,
-                -std::sqrt(3.0) * CupRadius);
+    CloseUpRack(OpponentCupsLeft, NearRack, RackEnd::Near, CupRadius);
     if (OpponentCupsLeft != 0 || Replaying) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
     } else if (platform().MessageBox("You just lost.  Do you want to play again?",
@@ -98,7 +84,7 @@ void FormMain::EndOpponentTurn() {
     ShotPhase = kPhaseReady;
     if (Replaying) {
         Replaying = kFalse;
-        RestoreParkedNearRack();
+        NearRack = ParkedNearRack;
     }
     CommandShoot->SetCaption("Shoot");
     CommandShoot->SetEnabled(true);

@@ -6,21 +6,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <tuple>
 #include <utility>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/number_text.h"
 #include "core/product.h"
 
 namespace dorvanta {
 
-namespace {
-
-// Half the table's width: the hand's range on either side of the middle.
-constexpr double kHandRange = 24;
-
-}  // namespace
+namespace {}  // namespace
 
 void FormMain::CommandReplay_Click() {
     if (ShotsTaken < 1 || Replaying || ShotsRunning != 0) {
@@ -44,23 +38,10 @@ void FormMain::CommandReplay_Click() {
 // The current near rack is parked and the one from before the recorded shot
 // comes back, with the recorded launch point.
 void FormMain::StartOpponentReplay() {
-    std::tie(ParkedOpponentCupStanding, ParkedOpponentCupX, ParkedOpponentCupZ, ParkedOpponentRackZ,
-             ParkedOpponentRackHomeZ, ParkedOpponentRackY) =
-        std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
-                 OpponentRackY);
-    std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
-             OpponentRackY) =
-        std::tie(PreShotOpponentCupStanding, PreShotOpponentCupX, PreShotOpponentCupZ,
-                 PreShotOpponentRackZ, PreShotOpponentRackHomeZ, PreShotOpponentRackY);
-    std::tie(OpponentHandX, OpponentHandY, OpponentHandZ) =
-        std::tie(LastOpponentHandX, LastOpponentHandY, LastOpponentHandZ);
-}
-
-void FormMain::RestoreParkedNearRack() {
-    std::tie(OpponentCupStanding, OpponentCupX, OpponentCupZ, OpponentRackZ, OpponentRackHomeZ,
-             OpponentRackY) =
-        std::tie(ParkedOpponentCupStanding, ParkedOpponentCupX, ParkedOpponentCupZ,
-                 ParkedOpponentRackZ, ParkedOpponentRackHomeZ, ParkedOpponentRackY);
+    ParkedNearRack = std::exchange(NearRack, PreShotNearRack);
+    OpponentHandX = LastOpponentShot.HandX;
+    OpponentHandY = LastOpponentShot.HandY;
+    OpponentHandZ = LastOpponentShot.HandZ;
 }
 
 void FormMain::MenuOptionNumericShooting_Click() {
@@ -101,7 +82,7 @@ void FormMain::CommandCheatShoot_Click() {
     const double handX = WholeNumber(TextHandX->Text()).value();
     // The hand goes through its scroll bar, whose change handler moves it only
     // when the value really changes; halves round to the even neighbour.
-    const double scrollValue = std::nearbyint(handX / kHandRange * HScrollHand->Max());
+    const double scrollValue = std::nearbyint(handX / kTableHalfWidth * HScrollHand->Max());
     const double lowest = HScrollHand->Min();
     const double highest = HScrollHand->Max();
     HScrollHand->SetValue(static_cast<std::int16_t>(std::clamp(scrollValue, lowest, highest)));

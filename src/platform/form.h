@@ -96,4 +96,12 @@ F& LoadedForm(std::unique_ptr<F>& slot, Args&&... args) {
     return *slot;
 }
 
+// Hides the form held in `slot` if it was ever created; creates nothing.
+template <class F>
+void HideIfLoaded(const std::unique_ptr<F>& slot) {
+    if (slot) {
+        slot->Hide();
+    }
+}
+
 }  // namespace dorvanta

@@ -177,19 +177,19 @@ void CheckLevel(int level) {
 DataFile::DataFile(Platform& platform, std::string path, FileCalls calls)
     : platform_(platform), path_(std::move(path)), calls_(calls) {}
 
-Settings DataFile::ReadSettings() {
+StoredSettings DataFile::ReadSettings() {
     std::vector<int> numbers = {kCalibrationRecord};
     for (int level = 1; level <= kLevelCount; ++level) {
         numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
     }
     const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, numbers);
-    Settings settings;
-    settings.calibrationFactor = DecodeDouble(records[0].bytes, records[0].present);
+    StoredSettings settings;
+    settings.CalibrationFactor = DecodeDouble(records[0].bytes, records[0].present);
     for (int level = 1; level <= kLevelCount; ++level) {
         const ReadRecord& name = records[2 * level - 1];
         const ReadRecord& score = records[2 * level];
-        settings.names[level - 1] = DecodeString(name.bytes, name.present);
-        settings.scores[level - 1] = DecodeInt16(score.bytes, score.present);
+        settings.HighScores[level - 1] = {DecodeString(name.bytes, name.present),
+                                          DecodeInt16(score.bytes, score.present)};
     }
     return settings;
 }

@@ -13,16 +13,9 @@
 
 #include "platform/platform.h"
 #include "records/record_file.h"
+#include "records/settings.h"
 
 namespace dorvanta {
-
-constexpr int kLevelCount = 4;
-
-struct Settings {
-    double calibrationFactor = 0;
-    std::array<std::string, kLevelCount> names;  // Beginner, Intermediate, Expert, Professional
-    std::array<std::int16_t, kLevelCount> scores{};
-};
 
 class DataFile {
   public:
@@ -33,7 +26,7 @@ class DataFile {
 
     explicit DataFile(Platform& platform, std::string path = kFileName, FileCalls calls = {});
 
-    Settings ReadSettings();
+    StoredSettings ReadSettings();
     void StoreCalibration(double factor);
     // level 1..4; the name record first, then the score record.
     void StoreHighScore(int level, const std::string& name, std::int16_t score);

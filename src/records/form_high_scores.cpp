@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 
 namespace dorvanta {
 
@@ -41,16 +41,6 @@ constexpr std::array<Level, kLevelCount> kLevels = {{{"Beginner:", "Beginner"},
 
 // A record game always has ten made cups.
 constexpr int kTenCupsPercent = 1000;
-
-// The main window's settings members of the four levels, Beginner first.
-std::array<std::string*, kLevelCount> NameMembers(FormMain& main) {
-    return {&main.NameBeginner, &main.NameIntermediate, &main.NameExpert, &main.NamePro};
-}
-
-std::array<std::int16_t*, kLevelCount> ScoreMembers(FormMain& main) {
-    return {&main.HighScoreBeginner, &main.HighScoreIntermediate, &main.HighScoreExpert,
-            &main.HighScorePro};
-}
 
 Geometry Cell(int column, int top) {
     return {kColumns[column].left, top, kColumns[column].width, kLabelHeight};
@@ -103,16 +93,15 @@ void FormHighScores::Form_Activate() {
 }
 
 void FormHighScores::FillHighScoreLabels() {
-    const auto names = NameMembers(main_);
-    const auto scores = ScoreMembers(main_);
+    const HighScoreTable& table = main_.HighScores;
     for (int level = 0; level < kLevelCount; ++level) {
-        rows_[level].name->SetCaption(*names[level]);
+        rows_[level].name->SetCaption(table[level].Name);
     }
     for (int level = 0; level < kLevelCount; ++level) {
-        rows_[level].score->SetCaption(std::to_string(*scores[level]));
+        rows_[level].score->SetCaption(std::to_string(table[level].Score));
     }
     for (int level = 0; level < kLevelCount; ++level) {
-        rows_[level].percentage->SetCaption(PercentageText(*scores[level]));
+        rows_[level].percentage->SetCaption(PercentageText(table[level].Score));
     }
 }
 
@@ -125,12 +114,7 @@ void FormHighScores::CommandReset_Click() {
         return;
     }
     DataFile(platform()).ResetHighScores();
-    for (std::string* name : NameMembers(main_)) {
-        *name = DataFile::kNoHolderName;
-    }
-    for (std::int16_t* score : ScoreMembers(main_)) {
-        *score = DataFile::kNoHolderScore;
-    }
+    main_.HighScores.fill({DataFile::kNoHolderName, DataFile::kNoHolderScore});
     FillHighScoreLabels();
 }
 

@@ -1,7 +1,7 @@
 // The main window's commands that open the records and information windows.
 // Each window is created on first use; the about window is created afresh
 // after its OK unloaded it.
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "records/form_about.h"
 #include "records/form_help.h"
 #include "records/form_high_scores.h"

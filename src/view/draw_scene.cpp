@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "view/projection.h"
 
 namespace dorvanta {
@@ -19,13 +19,10 @@ bool FitsFloat(double value) {
     return std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
-struct ScreenPoint {
-    double x = 0, y = 0, length = 0, flatness = 0;
-
-    bool Visible() const {
-        return !BehindCamera(x, y) && FitsFloat(x) && FitsFloat(y) && FitsFloat(length);
-    }
-};
+bool Drawable(const ScreenPoint& point) {
+    return !BehindCamera(point) && FitsFloat(point.x) && FitsFloat(point.y) &&
+           FitsFloat(point.length);
+}
 
 struct ScreenCup {
     ScreenPoint base, rim;
@@ -37,7 +34,7 @@ struct ScreenCross {
 
 void DrawSegment(Picture& picture, const ScreenPoint& from, double fromShift, const ScreenPoint& to,
                  double toShift, Color color) {
-    if (from.Visible() && to.Visible()) {
+    if (Drawable(from) && Drawable(to)) {
         picture.DrawLine(static_cast<float>(from.x + fromShift), static_cast<float>(from.y),
                          static_cast<float>(to.x + toShift), static_cast<float>(to.y), color);
     }
@@ -48,7 +45,7 @@ void DrawSegment(Picture& picture, const ScreenPoint& from, const ScreenPoint& t
 }
 
 void DrawLevelCircle(Picture& picture, const ScreenPoint& centre, Color color) {
-    if (centre.Visible()) {
+    if (Drawable(centre)) {
         picture.DrawEllipse(static_cast<float>(centre.x), static_cast<float>(centre.y),
                             static_cast<float>(centre.length), static_cast<float>(centre.flatness),
                             color);
@@ -66,10 +63,7 @@ void DrawCup(Picture& picture, const ScreenCup& cup, Color color) {
 
 void FormMain::DrawScene() {
     const auto project = [this](double x, double y, double z, double length) {
-        ScreenPoint p;
-        ProjectPoint(x, y, z, length, CameraTilt, CameraRotate, CameraX, CameraY, CameraZ, p.x, p.y,
-                     p.length, p.flatness);
-        return p;
+        return ProjectPoint(View, x, y, z, length);
     };
     Picture& picture = Picture1();
     picture.Cls();
@@ -77,12 +71,13 @@ void FormMain::DrawScene() {
     // Both racks are projected in full, standing or not, whatever the game type.
     CupArray<ScreenCup> farCups, nearCups;
     for (int i = 1; i <= kCupCount; ++i) {
-        const double farZ = CupZ[i] + RackZ;
-        const double nearZ = OpponentCupZ[i] + OpponentRackZ;
-        farCups[i].base = project(CupX[i], RackBaseY, farZ, CupBaseRadius);
-        nearCups[i].base = project(OpponentCupX[i], OpponentRackY, nearZ, CupBaseRadius);
-        farCups[i].rim = project(CupX[i], RackBaseY + CupHeight, farZ, CupRadius);
-        nearCups[i].rim = project(OpponentCupX[i], OpponentRackY + CupHeight, nearZ, CupRadius);
+        const double farZ = FarRack.CupZ[i] + FarRack.RackZ;
+        const double nearZ = NearRack.CupZ[i] + NearRack.RackZ;
+        farCups[i].base = project(FarRack.CupX[i], FarRack.RackBaseY, farZ, CupBaseRadius);
+        nearCups[i].base = project(NearRack.CupX[i], NearRack.RackBaseY, nearZ, CupBaseRadius);
+        farCups[i].rim = project(FarRack.CupX[i], FarRack.RackBaseY + CupHeight, farZ, CupRadius);
+        nearCups[i].rim =
+            project(NearRack.CupX[i], NearRack.RackBaseY + CupHeight, nearZ, CupRadius);
     }
 
     // The hand cross and the table corners; the corners are kept on screen.
@@ -104,10 +99,10 @@ void FormMain::DrawScene() {
 
     // Cups, far before near for each number; the near rack only head to head.
     for (int i = 1; i <= kCupCount; ++i) {
-        if (CupStanding[i] != kFalse) {
+        if (FarRack.CupStanding[i] != kFalse) {
             DrawCup(picture, farCups[i], ColorCups);
         }
-        if (OpponentCupStanding[i] != kFalse && HeadToHead != kFalse) {
+        if (NearRack.CupStanding[i] != kFalse && HeadToHead != kFalse) {
             DrawCup(picture, nearCups[i], ColorCupsOpponent);
         }
     }
@@ -116,7 +111,7 @@ void FormMain::DrawScene() {
     DrawSegment(picture, hand.left, hand.right, ColorHand);
     DrawSegment(picture, hand.lower, hand.upper, ColorHand);
     const ScreenPoint ball = project(BallX, BallY, BallZ, BallRadius);
-    if (ball.Visible()) {
+    if (Drawable(ball)) {
         picture.DrawCircle(static_cast<float>(ball.x), static_cast<float>(ball.y),
                            static_cast<float>(ball.length), ColorBall);
     }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/game_state.h"
+#include "core/form_main.h"
 #include "core/product.h"
 
 namespace dorvanta {
@@ -21,7 +21,7 @@ struct SwatchRow {
     const char* caption;
     Geometry label;
     int swatchTop;
-    Color FormMain::*member;  // none: the background of the playing field
+    Color SettingsGroup::*member;  // none: the background of the playing field
 };
 
 struct SwatchColumn {
@@ -32,15 +32,15 @@ struct SwatchColumn {
 
 const SwatchRow kRows[] = {
     {"Background", "Playing Field Background Color:", {240, 240, 4215, 255}, 480, nullptr},
-    {"Ball", "Ball Color:", {240, 1080, 2415, 255}, 1320, &FormMain::ColorBall},
-    {"Table", "Table Color:", {240, 1920, 1575, 255}, 2160, &FormMain::ColorTable},
-    {"Cups", "Player Cup Color:", {240, 2760, 1455, 255}, 3000, &FormMain::ColorCups},
+    {"Ball", "Ball Color:", {240, 1080, 2415, 255}, 1320, &SettingsGroup::ColorBall},
+    {"Table", "Table Color:", {240, 1920, 1575, 255}, 2160, &SettingsGroup::ColorTable},
+    {"Cups", "Player Cup Color:", {240, 2760, 1455, 255}, 3000, &SettingsGroup::ColorCups},
     {"CupsOpponent",
      "Opponent Cup Color:",
      {240, 3600, 1575, 255},
      3840,
-     &FormMain::ColorCupsOpponent},
-    {"Hand", "Crosshair Color:", {240, 4440, 1575, 255}, 4680, &FormMain::ColorHand},
+     &SettingsGroup::ColorCupsOpponent},
+    {"Hand", "Crosshair Color:", {240, 4440, 1575, 255}, 4680, &SettingsGroup::ColorHand},
 };
 
 const SwatchColumn kColumns[] = {
@@ -69,7 +69,7 @@ FormColors::FormColors(Platform& platform, FormMain& main)
     }
 }
 
-void FormColors::Swatch_Click(Color FormMain::*target, Color color) {
+void FormColors::Swatch_Click(Color SettingsGroup::*target, Color color) {
     if (target == nullptr) {
         main_.Picture1().SetBackColor(color);
     } else {

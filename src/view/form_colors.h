@@ -4,6 +4,7 @@
 // confirmation, no undo and nothing is remembered beyond the run.
 #pragma once
 
+#include "core/game_state.h"
 #include "platform/form.h"
 
 namespace dorvanta {
@@ -17,7 +18,7 @@ class FormColors : public Form {
   private:
     // Every swatch runs this one handler with its own target and colour; the
     // target is the main window's colour member, or none for the background.
-    void Swatch_Click(Color FormMain::*target, Color color);
+    void Swatch_Click(Color SettingsGroup::*target, Color color);
 
     FormMain& main_;
 };

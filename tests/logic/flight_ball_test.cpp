@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state_probe.h"
+#include "core/rack.h"
 #include "flight/fly_ball.h"
-#include "platform/scripted/scripted_platform.h"
 
 namespace dorvanta {
 namespace {
@@ -22,18 +21,13 @@ using Kind = FlightEventKind;
 // onPausedYield the count); and what the last flight did.
 struct FlightTable : FlightHooks {
     explicit FlightTable(bool nearRack = false)
-        : rackZ(nearRack ? -36 : 36),
-          handZ(nearRack ? 48 : -48),
-          heading(nearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack) {
-        ScriptedPlatform platform;
-        FormMain main(platform);
-        GameStateProbe(main).NewRackLayout(nearRack, cupX, cupZ);
-        standing.fill(kTrue);
-    }
+        : rack(NewRack(nearRack ? RackEnd::Near : RackEnd::Far, kCupRadius)),
+          handZ(nearRack ? kOpponentHandZ : kPlayerHandZ),
+          heading(nearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack) {}
     void StandOnly(std::initializer_list<int> cups) {
-        standing.fill(kFalse);
+        rack.CupStanding.fill(kFalse);
         for (int cup : cups) {
-            standing[cup] = kTrue;
+            rack.CupStanding[cup] = kTrue;
         }
     }
 
@@ -43,9 +37,9 @@ struct FlightTable : FlightHooks {
     void OnEvent(const FlightEvent& event) override { events.push_back(event); }
 
     FlightTable& Fly(const FlightLaunch& launch) {
-        steps = FlyBall(
-            launch, FlightRack{standing, cupX, cupZ, rackZ, baseY}, FlightEnds{heading, handZ},
-            FlightBall{x, y, z, inCup, stopFlight, paused, nearestCup}, FlightPhysics{}, *this);
+        steps = FlyBall(launch, rack, FlightEnds{heading, handZ},
+                        FlightBall{x, y, z, inCup, stopFlight, paused, nearestCup}, FlightPhysics{},
+                        *this);
         madeCup = inCup != kFalse ? nearestCup : 0;
         return *this;
     }
@@ -53,9 +47,8 @@ struct FlightTable : FlightHooks {
         return Fly(LaunchFromShot(power, angle, azimuth, handX, 30, handZ));
     }
 
-    CupArray<Flag> standing{};
-    CupArray<double> cupX{}, cupZ{};
-    double rackZ, baseY = 0, handZ;
+    Rack rack;
+    double handZ;
     FlightHeading heading;
     double x = 0, y = 0, z = 0;
     Flag inCup = kFalse, stopFlight = kFalse, paused = kFalse;
@@ -123,7 +116,7 @@ TEST(Flight, RegressionPartlyClearedAndReformedRacks) {
               "wall 486 2, bounce 488 0, wall 492 3, bounce 1071 0, bounce 1625 0, end 1844 0");
     EXPECT_NEAR(cleared.x, 11.4910056, 1e-6);
     reformed.StandOnly({1, 2, 3, 4, 5, 6});
-    reformed.rackZ = 36 + std::sqrt(3.0) * 2;
+    reformed.rack.RackZ = kFarRackHomeZ + RowSpacing(kCupRadius);
     EXPECT_EQ(Trace(reformed.FlyShot(1300, 30, 0)),
               "rim 397 1, bounce 761 0, bounce 1132 0, bounce 1485 0, bounce 1821 0, "
               "bounce 2141 0, end 2427 0");
@@ -165,7 +158,7 @@ TEST(Flight, ABallThatIsNoLongerAFiniteNumberLeavesTheTableAtOnce) {
 TEST(Flight, OfTwoEquallyNearCupsTheLowerNumberIsMade) {
     FlightTable table;
     table.StandOnly({3, 7});
-    table.cupX[3] = table.cupX[7] = table.cupZ[3] = table.cupZ[7] = 0;
+    table.rack.CupX[3] = table.rack.CupX[7] = table.rack.CupZ[3] = table.rack.CupZ[7] = 0;
     EXPECT_EQ(table.FlyShot(1250, 45, 0).madeCup, 3);
 }
 

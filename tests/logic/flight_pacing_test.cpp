@@ -6,7 +6,7 @@
 #include "flight/fly_ball.h"
 #include "flight/pacing.h"
 #include "flight/wait.h"
-#include "shot_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
@@ -58,8 +58,8 @@ TEST(Calibration, StopsCountingAtTheCap) {
 // Records the platform's clock at every redraw of the playing field.
 class RedrawClock : public ControlView {
   public:
-    explicit RedrawClock(Platform& platform) : platform_(platform) {}
-    void Refresh() override { times.push_back(platform_.MonotonicSeconds()); }
+    explicit RedrawClock(Platform& platform) : platform(platform) {}
+    void Refresh() override { times.push_back(platform.MonotonicSeconds()); }
     // The seconds between one redraw and the next.
     std::vector<double> Gaps() const {
         std::vector<double> gaps;
@@ -71,24 +71,24 @@ class RedrawClock : public ControlView {
     std::vector<double> times;
 
   private:
-    Platform& platform_;
+    Platform& platform;
 };
 
-class FlightSpeed : public ShotTest {
+class FlightSpeed : public GameTest {
   protected:
     void SetUp() override {
-        ShotTest::SetUp();
+        GameTest::SetUp();
         Set("HeadToHead", 0);
-        main_->Picture1().AttachView(&redraws_);
+        main.Picture1().AttachView(&redraws_);
     }
     void TearDown() override {
-        main_->Picture1().AttachView(nullptr);
-        ShotTest::TearDown();
+        main.Picture1().AttachView(nullptr);
+        GameTest::TearDown();
     }
-    void Miss() { Throw(1100, 5, 0); }  // over the rack, in 494 steps
+    void Miss() { PlayerShot(1100, 5, 0); }  // over the rack, in 494 steps
     static constexpr std::int64_t kMissSteps = 494;
 
-    RedrawClock redraws_{platform_};
+    RedrawClock redraws_{platform};
 };
 
 // A step holds until the time it simulates has passed, then yields its delay on
@@ -103,9 +103,9 @@ TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
         Set("CalibrationFactor", speed.factor);
         Set("SlowFactor", speed.slow);
         redraws_.times.clear();
-        const std::int64_t yields = platform_.YieldCount();
+        const std::int64_t yields = platform.YieldCount();
         Miss();
-        EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps * speed.yieldsPerStep);
+        EXPECT_EQ(platform.YieldCount() - yields, kMissSteps * speed.yieldsPerStep);
         const double stepSeconds =
             kFlightStepSeconds + (speed.yieldsPerStep - 1) * ScriptedPlatform::kSecondsPerYield;
         ASSERT_EQ(redraws_.times.size(), kMissSteps + 1);  // every step and once at the end
@@ -118,21 +118,21 @@ TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
 // With no delay at all every step's one yield is its hold, and a press
 // arriving there acts at the next step as inside any yield.
 TEST_F(FlightSpeed, EndTurnAndPauseInsideTheHoldActAtTheNextStep) {
-    platform_.AtYield(100, [this] { Control<Button>("CommandStopLoop").Click(); });
+    platform.AtYield(100, [this] { Control<Button>("CommandStopLoop").Click(); });
     Miss();
     EXPECT_EQ(redraws_.times.size(), 100u + 1);
 
     redraws_.times.clear();
     std::size_t redrawnWhilePaused = 0;
-    platform_.AtYield(50, [this] { Control<Button>("CommandPause").Click(); });
-    platform_.AtYield(80, [&] {
+    platform.AtYield(50, [this] { Control<Button>("CommandPause").Click(); });
+    platform.AtYield(80, [&] {
         redrawnWhilePaused = redraws_.times.size();
         Control<Button>("CommandPause").Click();
     });
-    const std::int64_t yields = platform_.YieldCount();
+    const std::int64_t yields = platform.YieldCount();
     Miss();
     EXPECT_EQ(redrawnWhilePaused, 50u);
-    EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps + 30);
+    EXPECT_EQ(platform.YieldCount() - yields, kMissSteps + 30);
     EXPECT_EQ(redraws_.times.size(), kMissSteps + 1);
 }
 
@@ -142,16 +142,16 @@ TEST_F(FlightSpeed, ADamagedCalibrationStillYieldsOncePerStep) {
     for (double factor : {std::numeric_limits<double>::quiet_NaN(), -1.0}) {
         SCOPED_TRACE(factor);
         Set("CalibrationFactor", factor);
-        const std::int64_t yields = platform_.YieldCount();
+        const std::int64_t yields = platform.YieldCount();
         Miss();
-        EXPECT_EQ(platform_.YieldCount() - yields, kMissSteps);
+        EXPECT_EQ(platform.YieldCount() - yields, kMissSteps);
 
         double power = 0;
-        platform_.AtYield(5, [this, &power] {
+        platform.AtYield(5, [this, &power] {
             power = Get("Power");
             NewGame();
         });
-        Shoot().PressMouse(kLeftButton);
+        PressShoot();
         EXPECT_EQ(power, 1102.5);
     }
 }
@@ -160,14 +160,14 @@ TEST_F(FlightSpeed, ADamagedCalibrationStillYieldsOncePerStep) {
 // yields, so End Turn and New Game took about an hour to act.
 TEST_F(FlightSpeed, AHugeFactorsYieldsStopAsSoonAsTheLoopIsOver) {
     Set("CalibrationFactor", 1e12);
-    platform_.AtYield(3, [this] { Control<Button>("CommandStopLoop").Click(); });
+    platform.AtYield(3, [this] { Control<Button>("CommandStopLoop").Click(); });
     Miss();
-    EXPECT_EQ(platform_.YieldCount(), 3);
+    EXPECT_EQ(platform.YieldCount(), 3);
     EXPECT_EQ(redraws_.times.size(), 1u + 1);
 
-    platform_.AtYield(3, [this] { NewGame(); });
-    Shoot().PressMouse(kLeftButton);
-    EXPECT_EQ(platform_.YieldCount(), 6);
+    platform.AtYield(3, [this] { NewGame(); });
+    PressShoot();
+    EXPECT_EQ(platform.YieldCount(), 6);
     EXPECT_EQ(Get("Power"), 1100);
 }
 

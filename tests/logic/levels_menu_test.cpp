@@ -1,4 +1,4 @@
-#include "opponent_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
@@ -28,7 +28,7 @@ class LevelsMenuTest : public GameTest {
     // A game under way: the player has shot and the computer has made a cup.
     void GameUnderWay() {
         Set("ShotsTaken", 1);
-        SetNearRack({2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
+        SetRack("Opponent", {2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
     }
     struct Choice {
         const char *item, *group, *member;
@@ -41,7 +41,7 @@ class LevelsMenuTest : public GameTest {
 };
 
 TEST_F(LevelsMenuTest, BeforeTheFirstShotEachItemTakesEffectAtOnceWithoutANewGame) {
-    SetNearRack({2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
+    SetRack("Opponent", {2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
     for (const Choice& c : {
              Choice{"MenuOptionIntermediate", "MenuSkillLevel", "SkillFactor", 0.5},
              Choice{"MenuOptionExpert", "MenuSkillLevel", "SkillFactor", 0.2},

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state_probe.h"
 #include "core/number_text.h"
 #include "opponent/opponent_aim.h"
 #include "platform/scripted/scripted_platform.h"
 #include "records_temp_dir.h"
+#include "scenarios/game_state_probe.h"
 
 namespace dorvanta {
 namespace {
@@ -161,7 +161,7 @@ class Monkey : public InTempDir {
         ++actions_;
         std::vector<Form*> shown;
         for (const char* name : kSecondaryForms) {
-            Form* form = probe_->SecondaryForm(name);
+            Form* form = platform_->LoadedForm(name);
             if (form != nullptr && form->Visible()) {
                 shown.push_back(form);
             }

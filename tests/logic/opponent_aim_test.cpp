@@ -1,4 +1,5 @@
-#include "opponent_fixture.h"
+#include "opponent/opponent_aim.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {

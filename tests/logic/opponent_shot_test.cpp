@@ -1,4 +1,5 @@
-#include "opponent_fixture.h"
+#include "game_test.h"
+#include "opponent/opponent_aim.h"
 
 namespace dorvanta {
 namespace {
@@ -7,11 +8,11 @@ using OpponentShotTest = GameTest;
 
 TEST_F(OpponentShotTest,
        TurnBarsTheButtonAndEndTurnMakesItARecordedMissWithTheBallInThePlayersHand) {
-    SetNearRack({2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
+    SetRack("Opponent", {2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
     QueueAim(0.0f, 0.5f, 0.25f);
     std::string duringFlight;
     platform.AtYield(50, [&] {
-        duringFlight = Turn() + (ButtonNamed("CommandShoot").Enabled() ? " on" : " off");
+        duringFlight = Turn() + (Control<Button>("CommandShoot").Enabled() ? " on" : " off");
     });
     platform.AtYield(100, [&] { Click("CommandStopLoop"); });
     ComputerTurn();
@@ -26,7 +27,7 @@ TEST_F(OpponentShotTest,
 
 TEST_F(OpponentShotTest,
        LosingAsksToPlayAgainYesStartsAfreshNoLeavesTheRackToReplayAndTheZeroShot) {
-    SetNearRack({9}, 1);
+    SetRack("Opponent", {9}, 1);
     Set("ShotsTaken", 4);
     QueueAim();
     platform.QueueAnswer(BoxAnswer::Yes);
@@ -34,12 +35,12 @@ TEST_F(OpponentShotTest,
     EXPECT_EQ(LastBox(), "You just lost.  Do you want to play again?");
     EXPECT_EQ(Values("OpponentCupsLeft ShotsTaken"), "10 0");
 
-    SetNearRack({9}, 1);
+    SetRack("Opponent", {9}, 1);
     Set("ShotsTaken", 3);
     QueueAim();
     platform.QueueAnswer(BoxAnswer::No);
     ComputerTurn();
-    EXPECT_EQ(NearStanding(), "");
+    EXPECT_EQ(Standing("OpponentCupStanding"), "");
     EXPECT_EQ(Values("OpponentCupsLeft BallInCup CupsLeft"), "0 0 10");  // not the player's
     EXPECT_EQ(Turn(), "0 Shoot");
     // Its replay pauses for the make and asks nothing: no answer is scripted.
@@ -47,7 +48,7 @@ TEST_F(OpponentShotTest,
     Click("CommandReplay");
     EXPECT_EQ(platform.Boxes().size(), 2u);
     EXPECT_GE(platform.YieldCount() - start, 3000);
-    EXPECT_EQ(NearStanding(), "");
+    EXPECT_EQ(Standing("OpponentCupStanding"), "");
     // No cup to aim at: nothing drawn, no speed, and the ball bounces in place
     // at the old launch point until End Turn stops it.
     std::string duringFlight;
@@ -76,7 +77,7 @@ TEST_F(OpponentShotTest, NewGameJustAfterTheBallDropsInScoresNothingInTheNewGame
     }
     ComputerTurn();
     ASSERT_TRUE(started);
-    EXPECT_EQ(NearStanding(), "1 2 3 4 5 6 7 8 9 10");
+    EXPECT_EQ(Standing("OpponentCupStanding"), "1 2 3 4 5 6 7 8 9 10");
     EXPECT_EQ(Get("OpponentCupsLeft"), 10);
     EXPECT_EQ(Turn(), "0 Shoot");
 }

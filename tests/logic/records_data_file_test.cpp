@@ -24,6 +24,22 @@ constexpr const char* kFile = DataFile::kFileName;
 constexpr std::size_t kRecord = DataFile::kRecordLength;
 using Names = std::array<std::string, kLevelCount>;
 using Scores = std::array<std::int16_t, kLevelCount>;
+
+Names NamesOf(const StoredSettings& settings) {
+    Names names;
+    for (int level = 0; level < kLevelCount; ++level) {
+        names[level] = settings.HighScores[level].Name;
+    }
+    return names;
+}
+
+Scores ScoresOf(const StoredSettings& settings) {
+    Scores scores;
+    for (int level = 0; level < kLevelCount; ++level) {
+        scores[level] = settings.HighScores[level].Score;
+    }
+    return scores;
+}
 const std::string kAnon = "Anonymous";
 
 class DataFileTest : public InTempDir {
@@ -31,7 +47,7 @@ class DataFileTest : public InTempDir {
     static std::size_t RecordStart(int n) { return (static_cast<std::size_t>(n) - 1) * kRecord; }
     static std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
     DataFile File() { return DataFile(platform_); }
-    Settings Read() { return File().ReadSettings(); }
+    StoredSettings Read() { return File().ReadSettings(); }
 
     // Puts `bytes` at the start of record n of the file.
     static void PatchRecord(int n, const Bytes& bytes) {
@@ -48,7 +64,7 @@ class DataFileTest : public InTempDir {
 
     std::string ReadBackName(const std::string& name) {
         File().StoreHighScore(1, name, 1);
-        return Read().names[0];
+        return Read().HighScores[0].Name;
     }
 
     ScriptedPlatform platform_;
@@ -58,10 +74,10 @@ class DataFileTest : public InTempDir {
 
 // The padding after each value is never read and not checked.
 TEST_F(DataFileTest, AMissingFileIsCreatedEmptyAndWritesFillSkippedRecordsWithZeros) {
-    const Settings empty = Read();
+    const StoredSettings empty = Read();
     EXPECT_EQ(std::filesystem::file_size(kFile), 0u);
-    EXPECT_EQ(Bits(empty.calibrationFactor), 0u);
-    EXPECT_EQ(std::make_pair(empty.names, empty.scores), std::make_pair(Names{}, Scores{}));
+    EXPECT_EQ(Bits(empty.CalibrationFactor), 0u);
+    EXPECT_EQ(std::make_pair(NamesOf(empty), ScoresOf(empty)), std::make_pair(Names{}, Scores{}));
     std::filesystem::remove(kFile);
     File().StoreCalibration(20000.0);  // record 2 of a missing file
     EXPECT_EQ(std::filesystem::file_size(kFile), 2 * kRecord);
@@ -85,7 +101,7 @@ TEST_F(DataFileTest, AHighScoreWritesOnlyItsTwoRecordsAndCutsLongNames) {
     for (const int n : {1, 2, 5, 6, 9, 10}) {
         EXPECT_EQ(Slice(n, kRecord), Bytes(kRecord, 0xAB)) << n;
     }
-    EXPECT_EQ(Read().names[0], std::string(126, 'n'));
+    EXPECT_EQ(Read().HighScores[0].Name, std::string(126, 'n'));
 }
 
 TEST_F(DataFileTest, HighScoreResetWritesRecordsThreeToTenAndLeavesRecordOne) {
@@ -106,10 +122,10 @@ TEST_F(DataFileTest, AllNineValuesComeBackExactlyTheDoubleBitForBit) {
     File().StoreHighScore(4, "Bo", 999);
     for (const double factor : {0.1 + 0.2, -0.0, std::nan("7")}) {
         File().StoreCalibration(factor);
-        const Settings settings = Read();
-        EXPECT_EQ(Bits(settings.calibrationFactor), Bits(factor));
-        EXPECT_EQ(settings.names, (Names{"Ann", "", "Zoë Müller", "Bo"}));
-        EXPECT_EQ(settings.scores, (Scores{12, 32767, -32768, 999}));
+        const StoredSettings settings = Read();
+        EXPECT_EQ(Bits(settings.CalibrationFactor), Bits(factor));
+        EXPECT_EQ(NamesOf(settings), (Names{"Ann", "", "Zoë Müller", "Bo"}));
+        EXPECT_EQ(ScoresOf(settings), (Scores{12, 32767, -32768, 999}));
     }
 }
 
@@ -123,13 +139,13 @@ TEST_F(DataFileTest, ValuesCutByTheEndOfTheFileReadAsZeroOrEmpty) {
         WriteBytes(kFile, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(end)));
         return Read();
     };
-    Settings settings = cutAt(RecordStart(10) + 1);  // one of the Professional score's bytes
-    EXPECT_EQ(settings.calibrationFactor, 1234.5);
-    EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 0}));
+    StoredSettings settings = cutAt(RecordStart(10) + 1);  // one of the Professional score's bytes
+    EXPECT_EQ(settings.CalibrationFactor, 1234.5);
+    EXPECT_EQ(ScoresOf(settings), (Scores{999, 999, 999, 0}));
     settings = cutAt(RecordStart(5) + 8);  // the Intermediate name's length, not all its letters
-    EXPECT_EQ(settings.names, (Names{kAnon, "", "", ""}));
-    EXPECT_EQ(settings.scores, (Scores{999, 0, 0, 0}));
-    EXPECT_EQ(cutAt(RecordStart(2) + 4).calibrationFactor, 0.0);  // half a calibration
+    EXPECT_EQ(NamesOf(settings), (Names{kAnon, "", "", ""}));
+    EXPECT_EQ(ScoresOf(settings), (Scores{999, 0, 0, 0}));
+    EXPECT_EQ(cutAt(RecordStart(2) + 4).CalibrationFactor, 0.0);  // half a calibration
 }
 
 TEST_F(DataFileTest, HostileLengthFieldsNeverReadPastTheirRecord) {
@@ -139,9 +155,9 @@ TEST_F(DataFileTest, HostileLengthFieldsNeverReadPastTheirRecord) {
     PatchRecord(5, {127, 0});      // one byte too many
     PatchRecord(7, {0xFF, 0xFF});  // -1
     PatchRecord(9, {0x00, 0x80});  // -32768
-    const Settings settings = Read();
-    EXPECT_EQ(settings.names, (Names{std::string(126, 'x'), std::string(126, 'x'), "", ""}));
-    EXPECT_EQ(settings.scores[0], 5);
+    const StoredSettings settings = Read();
+    EXPECT_EQ(NamesOf(settings), (Names{std::string(126, 'x'), std::string(126, 'x'), "", ""}));
+    EXPECT_EQ(settings.HighScores[0].Score, 5);
 }
 
 // --- Names ---
@@ -158,14 +174,14 @@ TEST_F(DataFileTest, NamesAreStoredAsLatin1AndReadBackAsUtf8) {
 
 TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndLeavesTheCalibrationToMeasure) {
     // The scenarios folder sits in tests/ of the checkout; it may not exist yet.
-    const auto script = std::filesystem::path(DORVANTA_SCENARIOS).parent_path().parent_path() /
-                        "scripts" / "prepared_data_file.sh";
+    const auto script =
+        std::filesystem::path(DORVANTA_SOURCE) / "scripts" / "prepared_data_file.sh";
     ASSERT_EQ(std::system(("bash '" + script.string() + "' " + kFile).c_str()), 0);
     EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
     EXPECT_EQ(Slice(1, 2 * kRecord), Bytes(2 * kRecord, 0));  // the calibration is still to come
-    const Settings settings = Read();
-    EXPECT_EQ(settings.names, (Names{kAnon, kAnon, kAnon, kAnon}));
-    EXPECT_EQ(settings.scores, (Scores{999, 999, 999, 999}));
+    const StoredSettings settings = Read();
+    EXPECT_EQ(NamesOf(settings), (Names{kAnon, kAnon, kAnon, kAnon}));
+    EXPECT_EQ(ScoresOf(settings), (Scores{999, 999, 999, 999}));
 }
 
 // --- The file on disk ---
@@ -277,7 +293,8 @@ TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyAWriteReportsTheRefusal) {
     File().StoreHighScore(2, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     ScriptedPlatform platform;
-    EXPECT_EQ(DataFile(platform, kFile, {OpenOnlyForReading}).ReadSettings().names[1], "Ann");
+    EXPECT_EQ(DataFile(platform, kFile, {OpenOnlyForReading}).ReadSettings().HighScores[1].Name,
+              "Ann");
     EXPECT_TRUE(platform.Boxes().empty());
     EXPECT_EQ(Failure(StoreHighScore, kFile, {OpenOnlyForReading}),
               "Dorvanta.dat: Permission denied");
@@ -297,8 +314,8 @@ TEST_F(DataFileOnDiskTest, AWriteThroughASymbolicLinkReplacesTheFileBehindIt) {
     File().StoreHighScore(1, "Ann", 10);
     EXPECT_TRUE(fs::is_symlink(kFile));
     EXPECT_TRUE(fs::is_symlink("data/alias.dat"));
-    const Settings settings = DataFile(platform_, "data/real.dat").ReadSettings();
-    EXPECT_EQ(std::make_pair(settings.calibrationFactor, settings.names[0]),
+    const StoredSettings settings = DataFile(platform_, "data/real.dat").ReadSettings();
+    EXPECT_EQ(std::make_pair(settings.CalibrationFactor, settings.HighScores[0].Name),
               std::make_pair(20000.0, std::string("Ann")));
     EXPECT_EQ(fs::status("data/real.dat").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

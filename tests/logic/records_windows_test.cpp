@@ -3,27 +3,19 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
-#include "platform/scripted/scripted_platform.h"
+#include "game_test.h"
 #include "records/data_file.h"
 #include "records/form_about.h"
 #include "records/form_help.h"
-#include "records_temp_dir.h"
 
 namespace dorvanta {
 namespace {
 
-class RecordsWindowsTest : public InTempDir {
+class RecordsWindowsTest : public GameTest {
   protected:
-    void SetUp() override {
-        InTempDir::SetUp();
-        main_.Load();
-    }
-
     Form* Open(const char* menuItem, const char* form) {
-        main_.FindMenuItem(menuItem)->Click();
-        return GameStateProbe(main_).SecondaryForm(form);
+        ChooseMenu(menuItem);
+        return Window(form);
     }
     Form& HighScores() { return *Open("MenuOptionViewHighScores", "FormHighScores"); }
 
@@ -42,9 +34,6 @@ class RecordsWindowsTest : public InTempDir {
         }
         return rows;
     }
-
-    ScriptedPlatform platform_;
-    FormMain main_{platform_};
 };
 
 TEST_F(RecordsWindowsTest, RowsShowNameScoreAndTheWholePercentOfTenCupsAtEveryShowing) {
@@ -53,42 +42,43 @@ TEST_F(RecordsWindowsTest, RowsShowNameScoreAndTheWholePercentOfTenCupsAtEverySh
     Press(form, "CommandOK");
     EXPECT_FALSE(form.Visible());
 
-    main_.NameBeginner = "Ann";  // records set while the window was hidden
-    main_.NameExpert = "Zoë";
-    main_.HighScoreBeginner = 10;
-    main_.HighScoreIntermediate = 30;
-    main_.HighScoreExpert = 11;
-    main_.HighScorePro = 999;
+    main.HighScores[0].Name = "Ann";  // records set while the window was hidden
+    main.HighScores[2].Name = "Zoë";
+    main.HighScores[0].Score = 10;
+    main.HighScores[1].Score = 30;
+    main.HighScores[2].Score = 11;
+    main.HighScores[3].Score = 999;
     EXPECT_EQ(&HighScores(), &form);
     EXPECT_EQ(Rows(form), "Ann|10|100 %\n|30|33 %\nZoë|11|90 %\n|999|1 %\n");
 
-    main_.NamePro = "Cy";  // and one while it was open but not active
+    main.HighScores[3].Name = "Cy";  // and one while it was open but not active
     form.Activate();
     EXPECT_EQ(Caption(form, "LabelNamePro"), "Cy");
 }
 
 TEST_F(RecordsWindowsTest, ResetAsksAndOnlyOkResetsTheFileTheMembersAndTheLabels) {
-    DataFile(platform_).StoreCalibration(20000);
-    DataFile(platform_).StoreHighScore(1, "Ann", 10);
-    main_.NameBeginner = "Ann";
-    main_.HighScoreBeginner = 10;
+    DataFile(platform).StoreCalibration(20000);
+    DataFile(platform).StoreHighScore(1, "Ann", 10);
+    main.HighScores[0].Name = "Ann";
+    main.HighScores[0].Score = 10;
     const Bytes before = ReadBytes(DataFile::kFileName);
     const Form& form = HighScores();
 
-    platform_.QueueAnswer(BoxAnswer::Cancel);
+    platform.QueueAnswer(BoxAnswer::Cancel);
     Press(form, "CommandReset");
-    ASSERT_EQ(platform_.Boxes().size(), 1u);
-    EXPECT_EQ(platform_.Boxes()[0].text, "Are you sure?");
+    ASSERT_EQ(platform.Boxes().size(), 1u);
+    EXPECT_EQ(platform.Boxes()[0].text, "Are you sure?");
     EXPECT_EQ(ReadBytes(DataFile::kFileName), before);
     EXPECT_EQ(Rows(form), "Ann|10|100 %\n|0|\n|0|\n|0|\n");
 
-    platform_.QueueAnswer(BoxAnswer::Ok);
+    platform.QueueAnswer(BoxAnswer::Ok);
     Press(form, "CommandReset");
-    const Settings stored = DataFile(platform_).ReadSettings();
-    EXPECT_EQ(stored.calibrationFactor, 20000);
-    EXPECT_EQ(stored.names[0] + std::to_string(stored.scores[3]), "Anonymous999");
-    EXPECT_EQ(main_.NameBeginner, "Anonymous");
-    EXPECT_EQ(main_.HighScoreBeginner, 999);
+    const StoredSettings stored = DataFile(platform).ReadSettings();
+    EXPECT_EQ(stored.CalibrationFactor, 20000);
+    EXPECT_EQ(stored.HighScores[0].Name + std::to_string(stored.HighScores[3].Score),
+              "Anonymous999");
+    EXPECT_EQ(main.HighScores[0].Name, "Anonymous");
+    EXPECT_EQ(main.HighScores[0].Score, 999);
     EXPECT_EQ(Rows(form).substr(0, 18), "Anonymous|999|1 %\n");
     EXPECT_TRUE(form.Visible());
 }
@@ -109,7 +99,7 @@ TEST_F(RecordsWindowsTest, HelpComesBackAsTheSameWindowAndAboutAsANewOne) {
     };
     version(about)->SetCaption("changed");  // a fresh window will not show this
     Press(*about, "cmdOK");
-    EXPECT_EQ(GameStateProbe(main_).SecondaryForm("FormAbout"), nullptr);
+    EXPECT_EQ(Window("FormAbout"), nullptr);
     Form* again = Open("MenuOptionAbout3DDV", "FormAbout");
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->Visible());
@@ -137,16 +127,16 @@ std::string TextOf(const Form& form, const std::string& box) {
 TEST_F(RecordsWindowsTest, HelpAndAboutLeaveOutTheRowOfAnEmptyAddress) {
     const std::vector<std::string> helpRows = {"Label5", "Text1", "Label6", "Text2", "CommandOkay"};
     EXPECT_EQ(Tops(*Open("MenuOptionHelp", "FormHelp"), helpRows), "- - - - 3480 3960");
-    const FormHelp mailOnly(platform_, main_, {"", "help@example.org"});
+    const FormHelp mailOnly(platform, main, {"", "help@example.org"});
     EXPECT_EQ(Tops(mailOnly, helpRows), "- - 3480 3720 4200 4680");
     EXPECT_EQ(TextOf(mailOnly, "Text2"), "help@example.org");
-    const FormHelp both(platform_, main_, {"www.example.org", "help@example.org"});
+    const FormHelp both(platform, main, {"www.example.org", "help@example.org"});
     EXPECT_EQ(Tops(both, helpRows), "3480 3720 4200 4440 4920 5400");
     EXPECT_EQ(TextOf(both, "Text1"), "www.example.org");
 
     const std::vector<std::string> aboutRows = {"lblDescription", "Text1", "cmdOK"};
     EXPECT_EQ(Tops(*Open("MenuOptionAbout3DDV", "FormAbout"), aboutRows), "- - 1185 2105");
-    const FormAbout withSite(platform_, main_, {"www.example.org", ""});
+    const FormAbout withSite(platform, main, {"www.example.org", ""});
     EXPECT_EQ(Tops(withSite, aboutRows), "1125 1440 2040 2960");
     EXPECT_EQ(TextOf(withSite, "Text1"), "www.example.org");
     EXPECT_EQ(static_cast<const TextBox*>(withSite.FindControl("Text1"))->ToolTip(),

@@ -1,4 +1,4 @@
-#include "opponent_fixture.h"
+#include "game_test.h"
 #include "records/data_file.h"
 
 namespace dorvanta {
@@ -20,23 +20,25 @@ TEST_F(ReplayTest, IndividualReplayOfAMakeShowsItAgainAndChangesNoCount) {
 
 TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurrentOneBack) {
     Set("ShotsTaken", 1);
-    SetNearRack({1, 2, 3, 4, 5, 6, 9}, 7);
+    SetRack("Opponent", {1, 2, 3, 4, 5, 6, 9}, 7);
     QueueAim();
     platform.AtYield(100, [&] { Click("CommandReplay"); });  // ignored while the ball flies
     ComputerTurn();
-    ASSERT_EQ(NearStanding(), "1 2 3 4 5 6");
+    ASSERT_EQ(Standing("OpponentCupStanding"), "1 2 3 4 5 6");
     // The table and the launch point change after the shot; the replay must
     // fly from the recorded point and not lose the current table.
     Set("OpponentCupStanding(6)", kFalse);
     Set("OpponentHandX", 5);
     const std::string rackZ = Values("OpponentRackZ");
     std::string inPause;
-    platform.AtYield(1500, [&] { inPause = NearStanding() + " at " + Values("OpponentRackZ"); });
+    platform.AtYield(1500, [&] {
+        inPause = Standing("OpponentCupStanding") + " at " + Values("OpponentRackZ");
+    });
     Click("CommandReplay");
     // The replayed make re-racked the replayed table to six cups without counting.
     EXPECT_EQ(inPause, "1 2 3 4 5 6 at -39.4641");
     EXPECT_EQ(platform.RandomsDrawn(), 3u);
-    EXPECT_EQ(NearStanding(), "1 2 3 4 5");
+    EXPECT_EQ(Standing("OpponentCupStanding"), "1 2 3 4 5");
     EXPECT_EQ(Values("OpponentRackZ"), rackZ);
     EXPECT_EQ(Values("OpponentCupsLeft Replaying OpponentHandX"), "6 0 0");
     EXPECT_EQ(Turn(), "0 Shoot");
@@ -90,10 +92,10 @@ class NumericShotTest : public GameTest {
     }
     // Types the shot in the boxes and presses the numeric-shot button.
     void ShootNumerically(const std::string& power = "1250", const std::string& handX = "0") {
-        TextNamed("TextPower").SetText(power);
-        TextNamed("TextAngle").SetText("45");
-        TextNamed("TextAzimuth").SetText("0");
-        TextNamed("TextHandX").SetText(handX);
+        Control<TextBox>("TextPower").SetText(power);
+        Control<TextBox>("TextAngle").SetText("45");
+        Control<TextBox>("TextAzimuth").SetText("0");
+        Control<TextBox>("TextHandX").SetText(handX);
         Click("CommandCheatShoot");
     }
     // The text in the box must make the numeric-shot button refuse with the
@@ -102,17 +104,17 @@ class NumericShotTest : public GameTest {
     void ExpectRefused(const std::string& box, const std::string& text,
                        const std::string& message) {
         SCOPED_TRACE(box + " " + text);
-        TextNamed(box).SetText(text);
+        Control<TextBox>(box).SetText(text);
         platform.QueueAnswer(BoxAnswer::Ok);
         platform.AtYield(10000, [this] { Click("CommandStopLoop"); });
         Click("CommandCheatShoot");
         EXPECT_EQ(LastBox(), message);
-        TextNamed(box).SetText("10");
+        Control<TextBox>(box).SetText("10");
     }
     std::string Offered() {
         return std::string(main.FindMenuItem("MenuOptionNumericShooting")->Checked() ? "on"
                                                                                      : "off") +
-               (ButtonNamed("CommandCheatShoot").Visible() ? " shown" : " hidden");
+               (Control<Button>("CommandCheatShoot").Visible() ? " shown" : " hidden");
     }
 };
 
@@ -148,8 +150,8 @@ TEST_F(NumericShotTest, NumbersTooLargeForADoubleRefuseTheShot) {
     ExpectRefused("TextAzimuth", "-" + nines, "The horizontal angle is not a number.");
     EXPECT_EQ(Values("ShotPhase NumericShotUsed ShotsTaken"), "0 0 0");
     // The hand box cannot hold such a number: it stops at the table's edge.
-    TextNamed("TextHandX").SetText(nines);
-    EXPECT_EQ(TextNamed("TextHandX").Text() + " " + Values("HandX"), "24 24");
+    Control<TextBox>("TextHandX").SetText(nines);
+    EXPECT_EQ(Control<TextBox>("TextHandX").Text() + " " + Values("HandX"), "24 24");
 }
 
 TEST_F(NumericShotTest, ANumericShotBarsTheHighScoreOfThatGameOnly) {
@@ -157,17 +159,17 @@ TEST_F(NumericShotTest, ANumericShotBarsTheHighScoreOfThatGameOnly) {
     ChooseMenu("MenuOptionNewGame");  // reads the records back
     ChooseMenu("MenuOptionIndividual");
     AllowNumericShooting();
-    SetFarRack({1}, 1);  // one make from the win
+    SetRack("", {1}, 1);  // one make from the win
     platform.QueueAnswer(BoxAnswer::Yes);
     ShootNumerically();  // the win; an offered high score would find no scripted name
     EXPECT_EQ(LastBox(), "You just won.  Do you want to play again?");
     EXPECT_EQ(Get("NumericShotUsed"), kFalse);
-    SetFarRack({1}, 1);  // one make from the win
+    SetRack("", {1}, 1);  // one make from the win
     platform.QueueInput("Ada");
     platform.QueueAnswer(BoxAnswer::No);
     PlayerMakesCupOne();
-    EXPECT_EQ(main.NameBeginner, "Ada");
-    EXPECT_EQ(main.HighScoreBeginner, 1);
+    EXPECT_EQ(main.HighScores[0].Name, "Ada");
+    EXPECT_EQ(main.HighScores[0].Score, 1);
 }
 
 TEST_F(NumericShotTest, InPhaseFiveItMakesTheComputerShootAndInFlightOrReplayItDoesNothing) {
@@ -203,7 +205,7 @@ TEST_F(NumericShotTest, NoShotStartsInsideARunningOneAfterAResetUnderIt) {
     ShootNumerically();
     EXPECT_EQ(shotsRunning, 1);
     EXPECT_EQ(Values("ShotsTaken CupsLeft ShotsRunning"), "0 10 0");
-    EXPECT_EQ(TextNamed("TextShootingPercentage").Text(), "0");
+    EXPECT_EQ(Control<TextBox>("TextShootingPercentage").Text(), "0");
 }
 
 }  // namespace

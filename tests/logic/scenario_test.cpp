@@ -1,10 +1,11 @@
 // Scenario scripts: the reader of the script format, the runner's verdicts (exit
 // status and report) on small inline scripts, and every script of the scenario
-// folder played by the lab in a fresh working directory.
+// folder, each a test of its own, played in a fresh working folder in the
+// user's locale, as the lab and the game run.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "scenario_script.h"
+#include "records_temp_dir.h"
+#include "scenarios/scenario_runner.h"
+#include "scenarios/scenario_script.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace dorvanta::lab {
 namespace {
@@ -67,33 +75,49 @@ TEST(ScenarioScript, MalformedLinesAreNamedByTheirNumber) {
     }
 }
 
-// --- Running the lab ---
+// --- Playing scripts ---
 
-struct LabRun {
+struct ScenarioRun {
     int exitCode = -1;
     std::string report;
 };
 
-// Runs the lab on `scriptPath` in a fresh working directory, where `script`, if
-// given, is written to script.txt first; the report goes to lab.out there.
-LabRun RunLab(const std::string& scriptPath, const std::string& script = "") {
-    std::string pattern = (fs::temp_directory_path() / "dorvanta-scenario-XXXXXX").string();
-    const fs::path directory = ::mkdtemp(pattern.data());
-    if (!script.empty()) {
-        std::ofstream(directory / "script.txt") << script;
+// A fresh working folder in the user's locale, which the lab and the game put
+// in force at start (the de_DE runs of this suite depend on it).
+class ScenarioTest : public InTempDir {
+  protected:
+    void SetUp() override {
+        InTempDir::SetUp();
+        previousLocale_ = std::setlocale(LC_ALL, nullptr);
+        std::setlocale(LC_ALL, "");
     }
-    const std::string command = "cd '" + directory.string() + "' && '" DORVANTA_LAB "' scenario '" +
-                                scriptPath + "' >lab.out 2>&1";
-    const int status = std::system(command.c_str());
-    std::ifstream out(directory / "lab.out");
-    const LabRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                     std::string(std::istreambuf_iterator<char>(out), {})};
-    fs::remove_all(directory);
-    return run;
-}
+    void TearDown() override {
+        std::setlocale(LC_ALL, previousLocale_.c_str());
+        InTempDir::TearDown();
+    }
+
+    // Plays the script as `dorvanta-lab scenario` does.
+    static ScenarioRun Play(std::istream& script) {
+        std::ostringstream report;
+        try {
+            const std::vector<ScriptStep> steps = ParseScript(script);
+            ScenarioRunner runner(report);
+            return {runner.Run(steps), report.str()};
+        } catch (const ScriptError& error) {
+            return {kScenarioBadScript, std::string(error.what()) + "\n"};
+        }
+    }
+    static ScenarioRun Play(const std::string& script) {
+        std::istringstream in(script);
+        return Play(in);
+    }
+
+  private:
+    std::string previousLocale_;
+};
 
 // Exit 0 is a pass, 1 a failed run, 2 a script the runner refuses before playing it.
-TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
+TEST_F(ScenarioTest, TheRunnerGivesEachScriptItsVerdictAndReport) {
     struct Case {
         const char* script;
         int exitCode;
@@ -106,7 +130,7 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
         {"expect CupsLeft 10\nexpect TextPower.Text 1100.01\nexpect CupsLeft 3\n", 1,
          "line 2: expected TextPower.Text = 1100.01, got 1100\n"},
         {"\nmenu MenuOptionNumericShooting\n", 1, "line 2: unscripted box: Are you sure?  If you"},
-        {"print CupsLeft\nshoot\n", 2, "script.txt: line 2: unknown action \"shoot\"\n"},
+        {"print CupsLeft\nshoot\n", 2, "line 2: unknown action \"shoot\"\n"},
         // Regression: values the member's type cannot hold were cut or wrapped.
         {"set ShotPhase 40000\n", 2,
          "line 1: ShotPhase takes a whole number from -32768 to 32767, not 40000\n"},
@@ -116,7 +140,7 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
         {"set CupStanding(3) 1e5\n", 2, "line 1: CupStanding(3) takes a whole number"},
         {"set ColorBall 4294967295\nset SlowFactor 2.5\nexpect SlowFactor 2.5\n", 0, ""}};
     for (const Case& c : cases) {
-        const LabRun run = RunLab("script.txt", c.script);
+        const ScenarioRun run = Play(c.script);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.script;
         if (std::string(c.report).ends_with('\n')) {
             EXPECT_EQ(run.report, c.report) << c.script;
@@ -124,15 +148,13 @@ TEST(ScenarioRunner, GivesEachScriptItsVerdictAndReport) {
             EXPECT_NE(run.report.find(c.report), std::string::npos) << c.script << run.report;
         }
     }
-    const LabRun missing = RunLab("no-such-script.txt");
-    EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_NE(missing.report.find("no-such-script.txt"), std::string::npos) << missing.report;
 }
 
+#ifndef _WIN32
 // Regression: the start-up read opened the data file for writing too, so the
 // game did not start with a read-only one. Root may write any file, so as root
 // the lab plays as nobody, from a copy that user can run.
-TEST(ScenarioRunner, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
+TEST(ScenarioLab, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
     std::string pattern = (fs::temp_directory_path() / "dorvanta-read-only-XXXXXX").string();
     const fs::path directory = ::mkdtemp(pattern.data());
     fs::copy_file(DORVANTA_LAB, directory / "lab");
@@ -162,24 +184,39 @@ TEST(ScenarioRunner, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
     EXPECT_TRUE(report.starts_with("box \"Dorvanta.dat: ") && report.ends_with("\" -> OK\nended\n"))
         << report;
 }
+#endif
 
-// A script may declare on its first line "# expect-exit: N"; otherwise 0.
-TEST(ScenarioFolder, EveryScriptPlaysToItsDeclaredExit) {
-    int scripts = 0;
-    for (const auto& entry : fs::directory_iterator(DORVANTA_SCENARIOS)) {
-        if (entry.path().extension() != ".txt") {
-            continue;
+// The scripts of tests/scenarios, each its own test named after it. A script
+// may declare on its first line "# expect-exit: N"; otherwise 0.
+std::vector<std::string> ScriptNames() {
+    std::vector<std::string> names;
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(DORVANTA_SOURCE) / "tests/scenarios")) {
+        if (entry.path().extension() == ".txt") {
+            names.push_back(entry.path().stem().string());
         }
-        std::string first;
-        std::getline(std::ifstream(entry.path()), first);
-        const std::string marker = "# expect-exit: ";
-        const int exitCode = first.starts_with(marker) ? std::atoi(&first[marker.size()]) : 0;
-        const LabRun run = RunLab(entry.path().string());
-        EXPECT_EQ(run.exitCode, exitCode) << entry.path() << "\n" << run.report;
-        ++scripts;
     }
-    EXPECT_GT(scripts, 0);
+    std::sort(names.begin(), names.end());
+    return names;
 }
+
+class ScenarioFolder : public ScenarioTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(ScenarioFolder, PlaysToItsDeclaredExit) {
+    std::ifstream script(fs::path(DORVANTA_SOURCE) / "tests/scenarios" / (GetParam() + ".txt"));
+    std::string first;
+    std::getline(script, first);
+    const std::string marker = "# expect-exit: ";
+    const int exitCode = first.starts_with(marker) ? std::atoi(&first[marker.size()]) : 0;
+    script.seekg(0);
+    const ScenarioRun run = Play(script);
+    EXPECT_EQ(run.exitCode, exitCode) << run.report;
+}
+
+INSTANTIATE_TEST_SUITE_P(Script, ScenarioFolder, testing::ValuesIn(ScriptNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return info.param;
+                         });
 
 }  // namespace
 }  // namespace dorvanta::lab

@@ -1,12 +1,12 @@
 #include <map>
 #include <sstream>
 
-#include "shot_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
 
-class ShotGauges : public ShotTest {
+class ShotGauges : public GameTest {
   protected:
     // Runs the gauge of `name` from a press, noting its value inside
     // each yield listed in `at`, and ends it with New Game in the yield after.
@@ -14,22 +14,22 @@ class ShotGauges : public ShotTest {
                                          const std::map<std::int64_t, double>& at) {
         std::map<std::int64_t, double> seen;
         for (const auto& [yield, value] : at) {
-            platform_.AtYield(yield, [this, name, yield, &seen] { seen[yield] = Get(name); });
+            platform.AtYield(yield, [this, name, yield, &seen] { seen[yield] = Get(name); });
         }
-        platform_.AtYield(at.rbegin()->first + 1, [this] { NewGame(); });
-        Shoot().PressMouse(kLeftButton);
+        platform.AtYield(at.rbegin()->first + 1, [this] { NewGame(); });
+        PressShoot();
         return seen;
     }
     // Presses the button and, inside the yield `at` later, notes the power, the
     // angles, the power box and the caption, and ends the shot with New Game.
     std::string PressAndLookAt(std::int64_t at, int button = kLeftButton) {
         std::ostringstream seen;
-        platform_.AtYield(at, [&, this] {
+        platform.AtYield(at, [&, this] {
             seen << Get("Power") << " " << Get("Angle") << " " << Get("Azimuth") << " "
-                 << TextOf("TextPower") << " " << Shoot().Caption();
+                 << Text("TextPower") << " " << Control<Button>("CommandShoot").Caption();
             NewGame();
         });
-        Shoot().PressMouse(button);
+        Control<Button>("CommandShoot").PressMouse(button);
         return seen.str();
     }
 };
@@ -53,7 +53,7 @@ TEST_F(ShotGauges, EachGaugeRunsUpAndDownBetweenItsBoundsInHalfSteps) {
 }
 
 TEST_F(ShotGauges, APressInsideTheGaugesYieldFixesTheValueShown) {
-    platform_.AtYield(700, [this] { Shoot().PressMouse(kLeftButton); });
+    platform.AtYield(700, [this] { PressShoot(); });
     EXPECT_EQ(PressAndLookAt(701), "1450 5.5 0 1450 Vertical Angle");
 }
 
@@ -66,45 +66,58 @@ TEST_F(ShotGauges, TheRightButtonAlsoStartsAShotFromTheFirstValues) {
 TEST_F(ShotGauges, PressesWhileABallFliesDoNothing) {
     for (double phase : {4.0, 6.0}) {
         Set("ShotPhase", phase);
-        const std::int64_t yields = platform_.YieldCount();
-        Shoot().PressMouse(kLeftButton);
+        const std::int64_t yields = platform.YieldCount();
+        PressShoot();
         EXPECT_EQ(Get("ShotPhase"), phase);
-        EXPECT_EQ(platform_.YieldCount(), yields);
-        EXPECT_EQ(Shoot().Caption(), "Shoot");
+        EXPECT_EQ(platform.YieldCount(), yields);
+        EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
     }
 }
 
 TEST_F(ShotGauges, NewGameGivesTheButtonBackReadyForAFreshShot) {
-    platform_.AtYield(10, [this] { NewGame(); });
-    Shoot().PressMouse(kLeftButton);  // New Game during the power gauge
+    platform.AtYield(10, [this] { NewGame(); });
+    PressShoot();  // New Game during the power gauge
     EXPECT_EQ(Get("ShotPhase"), 0);
-    EXPECT_EQ(Shoot().Caption(), "Shoot");
+    EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
 
     Set("ShotPhase", 5);  // while the computer is to shoot
-    Shoot().SetCaption("Opponent's Shot");
+    Control<Button>("CommandShoot").SetCaption("Opponent's Shot");
     NewGame();
-    EXPECT_EQ(Shoot().Caption(), "Shoot");
+    EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
     EXPECT_EQ(Get("ShotPhase"), 0);
 }
 
+// Each bar as its gauge draws it at the step that reaches the value: the power
+// and vertical-angle bars full, the horizontal one at its left end.
 TEST_F(ShotGauges, TheGaugePanelDrawsEachBarAtItsValue) {
-    Set("Power", 1450);
-    Set("Angle", 85);
-    Set("Azimuth", -8);
-    probe_->DrawMeters();
-    const auto& list = Control<Picture>("Picture2").DisplayList();
-    ASSERT_EQ(list.size(), 10u);  // a clear, three frames in black and white, three bars
     using K = DrawCommand::Kind;
     const Color blue = 16711680;
-    EXPECT_EQ(std::vector<DrawCommand>(list.begin() + 7, list.end()),
-              std::vector<DrawCommand>({{K::FilledBox, 120, 320, 390, 2090, 0, 0, blue},
-                                        {K::FilledBox, 1370, 320, 1630, 1680, 0, 0, blue},
-                                        {K::FilledBox, 615, 1820, 1500, 2090, 0, 0, blue}}));
-    Set("Power", 1100);
-    Set("Azimuth", 0.05);
-    probe_->DrawMeters();
-    EXPECT_EQ(list[7].y1, 2090.0f);  // empty at 1100
-    EXPECT_EQ(list[9].x1, static_cast<float>(0.05 * 885 / 8 + 1500));
+    const struct {
+        std::int16_t phase;
+        std::int64_t yield;
+        std::size_t bar;
+        DrawCommand drawn;
+    } kBars[] = {
+        {kPhaseReady, 700, 7, {K::FilledBox, 120, 320, 390, 2090, 0, 0, blue}},
+        {kPhasePowerGauge, 160, 8, {K::FilledBox, 1370, 320, 1630, 1680, 0, 0, blue}},
+        {kPhaseAngleGauge, 480, 9, {K::FilledBox, 615, 1820, 1500, 2090, 0, 0, blue}},
+        {kPhaseAngleGauge,
+         1,
+         9,
+         {K::FilledBox, 0.05 * 885 / 8 + 1500, 1820, 1500, 2090, 0, 0, blue}},
+    };
+    for (const auto& bar : kBars) {
+        SCOPED_TRACE(bar.yield);
+        Set("ShotPhase", bar.phase);
+        std::vector<DrawCommand> panel;
+        platform.AtYield(bar.yield, [&] {
+            panel = Control<Picture>("Picture2").DisplayList();
+            NewGame();
+        });
+        PressShoot();
+        ASSERT_EQ(panel.size(), 10u);  // a clear, three frames in black and white, three bars
+        EXPECT_EQ(panel[bar.bar], bar.drawn);
+    }
 }
 
 }  // namespace

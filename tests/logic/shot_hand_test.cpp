@@ -1,11 +1,11 @@
 #include <tuple>
 
-#include "shot_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
 
-class ShotHand : public ShotTest {
+class ShotHand : public GameTest {
   protected:
     TextBox& Box() { return Control<TextBox>("TextHandX"); }
     ScrollBar& Bar() { return Control<ScrollBar>("HScrollHand"); }

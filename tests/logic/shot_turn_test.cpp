@@ -4,18 +4,18 @@
 #include <tuple>
 #include <utility>
 
+#include "game_test.h"
 #include "records/data_file.h"
-#include "shot_fixture.h"
 
 namespace dorvanta {
 namespace {
 
 const double kRowSpacing = std::sqrt(3.0) * 2;
 
-class ShotTurn : public ShotTest {
+class ShotTurn : public GameTest {
   protected:
-    void Make() { Throw(1250, 45, 0); }  // cup 1 of a new rack, in 474 steps
-    void Miss() { Throw(1100, 5, 0); }   // over the rack, in 494 steps
+    void Make() { PlayerShot(1250, 45, 0); }  // cup 1 of a new rack, in 474 steps
+    void Miss() { PlayerShot(1100, 5, 0); }   // over the rack, in 494 steps
     static std::string Cup(int cup) { return "CupStanding(" + std::to_string(cup) + ")"; }
     // The far rack as one digit a cup, 1 for standing, and the count of cups left.
     void SetRack(const std::string& rack) {
@@ -33,8 +33,8 @@ class ShotTurn : public ShotTest {
     }
     // Shots taken, shots made and the percentage, as the boxes show them.
     std::string Counts() {
-        return TextOf("TextShotsTaken") + " " + TextOf("TextShotsMade") + " " +
-               TextOf("TextShootingPercentage");
+        return Text("TextShotsTaken") + " " + Text("TextShotsMade") + " " +
+               Text("TextShootingPercentage");
     }
     // Makes the last cup of the rack with `shotsTaken` shots before it, answering No
     // to another game.
@@ -42,20 +42,20 @@ class ShotTurn : public ShotTest {
         SetRack("1000000000");
         Set("ShotsTaken", shotsTaken);
         Set("SkillFactor", skillFactor);
-        platform_.QueueAnswer(BoxAnswer::No);
+        platform.QueueAnswer(BoxAnswer::No);
         Make();
     }
 };
 
 TEST_F(ShotTurn, AMissIsCountedAtOnceAndAMadeCupAfterAWaitWithTheBallHandedBack) {
     Set("HeadToHead", 0);
-    const std::int64_t yields = platform_.YieldCount();
+    const std::int64_t yields = platform.YieldCount();
     Miss();
-    EXPECT_EQ(platform_.YieldCount() - yields, 494);
+    EXPECT_EQ(platform.YieldCount() - yields, 494);
     EXPECT_GT(Get("BallZ"), 60);  // a missed ball stays where it ended
-    const double start = platform_.MonotonicSeconds();
+    const double start = platform.MonotonicSeconds();
     Make();
-    EXPECT_GT(platform_.MonotonicSeconds() - start, 3.4);  // 474 steps and three seconds
+    EXPECT_GT(platform.MonotonicSeconds() - start, 3.4);  // 474 steps and three seconds
     EXPECT_EQ(Counts(), "2 1 50");
     EXPECT_EQ(Rack(), "0111111111 9");
     EXPECT_EQ(std::pair(Get("BallY"), Get("BallZ")), std::pair(30.0, -48.0));
@@ -68,33 +68,33 @@ TEST_F(ShotTurn, TheFourthAndSeventhMadeCupsReformTheRack) {
     EXPECT_EQ(Get("RackZ"), 36 + kRowSpacing);
 
     SetRack("1000100110");
-    Throw(1280, 45, 0);  // cup 1 of the moved rack; three left: the back triangle at home
+    PlayerShot(1280, 45, 0);  // cup 1 of the moved rack; three left: the back triangle at home
     EXPECT_EQ(Rack(), "0000100110 3");
     EXPECT_EQ(Get("RackZ"), 36);
 }
 
 TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
     Set("HighScoreBeginner", 11);
-    platform_.QueueInput("Ann");
+    platform.QueueInput("Ann");
     MakeTheLastCup(9);
-    ASSERT_EQ(platform_.Boxes().size(), 2u);
-    EXPECT_EQ(platform_.Boxes()[0].text,
+    ASSERT_EQ(platform.Boxes().size(), 2u);
+    EXPECT_EQ(platform.Boxes()[0].text,
               "Congratulations.  You earned a new high score.  Please enter your name");
-    EXPECT_EQ(platform_.Boxes()[0].title, "High Score");
-    EXPECT_EQ(platform_.Boxes()[1].text, "You just won.  Do you want to play again?");
-    EXPECT_EQ(platform_.Boxes()[1].title, "Dorvanta");
+    EXPECT_EQ(platform.Boxes()[0].title, "High Score");
+    EXPECT_EQ(platform.Boxes()[1].text, "You just won.  Do you want to play again?");
+    EXPECT_EQ(platform.Boxes()[1].title, "Dorvanta");
     EXPECT_EQ(Get("HighScoreBeginner"), 10);
-    EXPECT_EQ(probe_->GetString("NameBeginner"), "Ann");
-    const Settings stored = DataFile(platform_).ReadSettings();
-    EXPECT_EQ(stored.scores[0], 10);
-    EXPECT_EQ(stored.names[0], "Ann");
+    EXPECT_EQ(probe.GetString("NameBeginner"), "Ann");
+    const StoredSettings stored = DataFile(platform).ReadSettings();
+    EXPECT_EQ(stored.HighScores[0].Score, 10);
+    EXPECT_EQ(stored.HighScores[0].Name, "Ann");
 
     // No: the empty rack stays and the counts go on.
     EXPECT_EQ(Get("CupsLeft"), 0);
     Make();
-    EXPECT_EQ(TextOf("TextShotsTaken"), "11");
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "90.9090909090909");
-    EXPECT_EQ(platform_.Boxes().size(), 2u);
+    EXPECT_EQ(Text("TextShotsTaken"), "11");
+    EXPECT_EQ(Text("TextShootingPercentage"), "90.9090909090909");
+    EXPECT_EQ(platform.Boxes().size(), 2u);
 }
 
 TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsSlot) {
@@ -113,19 +113,20 @@ TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsS
         Set("HighScore" + slot, record);
         Set("NumericShotUsed", numericShotUsed);
         if (name != nullptr) {
-            platform_.QueueInput(name);
+            platform.QueueInput(name);
         }
-        const std::size_t boxes = platform_.Boxes().size();
+        const std::size_t boxes = platform.Boxes().size();
         MakeTheLastCup(shotsBefore, skill);
-        EXPECT_EQ(platform_.Boxes().size() - boxes, name != nullptr ? 2u : 1u);
+        EXPECT_EQ(platform.Boxes().size() - boxes, name != nullptr ? 2u : 1u);
         EXPECT_EQ(Get("HighScore" + slot), score);
         if (name != nullptr) {
-            EXPECT_EQ(probe_->GetString("Name" + slot), name);
+            EXPECT_EQ(probe.GetString("Name" + slot), name);
         }
     }
-    const Settings stored = DataFile(platform_).ReadSettings();
-    EXPECT_EQ(stored.names[0] + " " + std::to_string(stored.scores[0]), " 1");
-    EXPECT_EQ(stored.names[2] + " " + std::to_string(stored.scores[2]), "Eve 1");
+    const StoredSettings stored = DataFile(platform).ReadSettings();
+    EXPECT_EQ(stored.HighScores[0].Name + " " + std::to_string(stored.HighScores[0].Score), " 1");
+    EXPECT_EQ(stored.HighScores[2].Name + " " + std::to_string(stored.HighScores[2].Score),
+              "Eve 1");
 }
 
 // Regression: the member kept the name as typed, so until the next game the
@@ -137,31 +138,31 @@ TEST_F(ShotTurn, TheHighScoreNameShownIsTheNameTheFileHolds) {
         SCOPED_TRACE(stored);
         NewGame();
         Set("HighScoreBeginner", 999);
-        platform_.QueueInput(typed);
+        platform.QueueInput(typed);
         MakeTheLastCup(0);
-        EXPECT_EQ(DataFile(platform_).ReadSettings().names[0], stored);
-        EXPECT_EQ(probe_->GetString("NameBeginner"), stored);
-        main_->FindMenuItem("MenuOptionViewHighScores")->Click();
-        Form& window = *probe_->SecondaryForm("FormHighScores");
+        EXPECT_EQ(DataFile(platform).ReadSettings().HighScores[0].Name, stored);
+        EXPECT_EQ(probe.GetString("NameBeginner"), stored);
+        main.FindMenuItem("MenuOptionViewHighScores")->Click();
+        Form& window = *Window("FormHighScores");
         EXPECT_EQ(dynamic_cast<Label&>(*window.FindControl("LabelNameBeginner")).Caption(), stored);
         dynamic_cast<Button&>(*window.FindControl("CommandOK")).Click();
     }
 }
 
 TEST_F(ShotTurn, NewGameDuringTheFlightLeavesTheNewGamesPercentageAlone) {
-    platform_.AtYield(100, [this] {
+    platform.AtYield(100, [this] {
         NewGame();
         Control<TextBox>("TextShootingPercentage").SetText("untouched");
     });
     Miss();
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "untouched");
+    EXPECT_EQ(Text("TextShootingPercentage"), "untouched");
     EXPECT_EQ(Get("ShotsTaken"), 0);
 }
 
 // Regression: the ball drops into the cup in the step whose yield runs New Game;
 // the shot belongs to a game that no longer exists and scores nothing in the new.
 TEST_F(ShotTurn, ACupMadeAsTheGameIsResetIsNotScoredInTheNewGame) {
-    platform_.AtYield(474, [this] { NewGame(); });
+    platform.AtYield(474, [this] { NewGame(); });
     Make();
     EXPECT_EQ(Rack(), "1111111111 10");
     EXPECT_EQ(Counts(), "0 0 0");
@@ -172,7 +173,7 @@ TEST_F(ShotTurn, TheShotCountStopsAtItsLargestValue) {
     Set("ShotsTaken", 32767);
     Miss();
     EXPECT_EQ(Get("ShotsTaken"), 32767);
-    EXPECT_EQ(TextOf("TextShotsTaken"), "32767");
+    EXPECT_EQ(Text("TextShotsTaken"), "32767");
 }
 
 // Regression: before the first shot of a game there is no percentage yet; it reads 0.
@@ -182,8 +183,8 @@ TEST_F(ShotTurn, AReplayBeforeAnyShotOfTheGameShowsNoPercentage) {
     Set("LastHandY", 30);
     Set("LastHandZ", -48);
     Set("Replaying", -1);
-    Throw(0, 0, 0);
-    EXPECT_EQ(TextOf("TextShootingPercentage"), "0");
+    PlayerShot(0, 0, 0);
+    EXPECT_EQ(Text("TextShootingPercentage"), "0");
 }
 
 }  // namespace

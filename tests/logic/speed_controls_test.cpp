@@ -1,5 +1,5 @@
 #include "core/number_text.h"
-#include "opponent_fixture.h"
+#include "game_test.h"
 #include "records/data_file.h"
 
 namespace dorvanta {
@@ -9,7 +9,7 @@ using SpeedControlsTest = GameTest;
 
 TEST_F(SpeedControlsTest, SlowTogglesTheSpeedAndANewGameReadsNormalAgain) {
     const auto slow = [&] {
-        return Values("SlowFactor") + " " + ButtonNamed("CommandSlow").Caption();
+        return Values("SlowFactor") + " " + Control<Button>("CommandSlow").Caption();
     };
     Click("CommandSlow");
     EXPECT_EQ(slow(), "300 Slow");
@@ -50,16 +50,16 @@ TEST_F(SpeedControlsTest, EndTurnSkipsTheWaitingComputerButDoesNotReleaseAPause)
 
 class CalibrationTest : public GameTest {
   protected:
-    Form& Window() { return *probe.SecondaryForm("FormCalibrate"); }
+    Form& Calibrate() { return *Window("FormCalibrate"); }
     // Opens the window, types `text` and presses Okay; returns the box's text.
     std::string Enter(const std::string& text) {
         ChooseMenu("MenuOptionCalibrate");
-        TextBox& box = dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor"));
+        TextBox& box = dynamic_cast<TextBox&>(*Calibrate().FindControl("TextCalibrationFactor"));
         box.SetText(text);
-        dynamic_cast<Button&>(*Window().FindControl("CommandOkay")).Click();
+        dynamic_cast<Button&>(*Calibrate().FindControl("CommandOkay")).Click();
         return box.Text();
     }
-    double StoredFactor() { return DataFile(platform).ReadSettings().calibrationFactor; }
+    double StoredFactor() { return DataFile(platform).ReadSettings().CalibrationFactor; }
 };
 
 TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
@@ -69,7 +69,7 @@ TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
         platform.QueueAnswer(BoxAnswer::Ok);
         EXPECT_EQ(Enter(text), text);
         EXPECT_EQ(LastBox(), "Please enter a valid positive number.");
-        EXPECT_TRUE(Window().Visible());
+        EXPECT_TRUE(Calibrate().Visible());
     }
     EXPECT_EQ(platform.Boxes().size(), 9u);  // one message for each
     EXPECT_EQ(main.CalibrationFactor, 7);
@@ -81,7 +81,7 @@ TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
         Enter(text);
         EXPECT_EQ(main.CalibrationFactor, value);
         EXPECT_EQ(StoredFactor(), value);
-        EXPECT_FALSE(Window().Visible());
+        EXPECT_FALSE(Calibrate().Visible());
     }
     EXPECT_EQ(platform.Boxes().size(), 9u);
 }
@@ -110,7 +110,7 @@ TEST_F(CalibrationTest, AHugeFactorFromTheFileShowsInFull) {
     DataFile(platform).StoreCalibration(1e300);
     ChooseMenu("MenuOptionNewGame");  // reads the file again
     ChooseMenu("MenuOptionCalibrate");
-    EXPECT_EQ(dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).Text(),
+    EXPECT_EQ(dynamic_cast<TextBox&>(*Calibrate().FindControl("TextCalibrationFactor")).Text(),
               "1" + std::string(300, '0'));
 }
 
@@ -135,16 +135,16 @@ TEST_F(CalibrationTest, AutomaticCalibrationYieldsEveryPassAndHoldsThePlayersInp
 // Regression: a hidden window kept its old text, so Okay undid a calibration.
 TEST_F(CalibrationTest, TheWindowShowsTheFactorInForceEveryTimeItOpens) {
     const auto text = [&] {
-        return dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).Text();
+        return dynamic_cast<TextBox&>(*Calibrate().FindControl("TextCalibrationFactor")).Text();
     };
     ChooseMenu("MenuOptionCalibrate");
     EXPECT_EQ(text(), "0");
-    dynamic_cast<Button&>(*Window().FindControl("CommandCancel")).Click();
+    dynamic_cast<Button&>(*Calibrate().FindControl("CommandCancel")).Click();
     platform.QueueAnswer(BoxAnswer::Ok);
     ChooseMenu("MenuOptionAutoCalibrate");
     ChooseMenu("MenuOptionCalibrate");
     EXPECT_EQ(text(), NumberText(main.CalibrationFactor));
-    dynamic_cast<TextBox&>(*Window().FindControl("TextCalibrationFactor")).SetText("12");
+    dynamic_cast<TextBox&>(*Calibrate().FindControl("TextCalibrationFactor")).SetText("12");
     ChooseMenu("MenuOptionCalibrate");  // already open: the typing stays
     EXPECT_EQ(text(), "12");
 }

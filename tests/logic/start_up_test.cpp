@@ -9,17 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
-#include "platform/scripted/scripted_platform.h"
+#include "game_test.h"
 #include "records/data_file.h"
-#include "records_temp_dir.h"
 
 namespace dorvanta {
 namespace {
 
 // The "member value" pairs of a text such as "Power 1100 HandX 0".
-std::map<std::string, double> Values(const std::string& text) {
+std::map<std::string, double> Pairs(const std::string& text) {
     std::istringstream in(text);
     std::map<std::string, double> values;
     std::string name;
@@ -31,29 +28,25 @@ std::map<std::string, double> Values(const std::string& text) {
 
 // The check marks, captions, box texts and the start values checked there are
 // played by tests/scenarios/start_up.txt.
-class StartUpTest : public InTempDir {
+class StartUpTest : public GameTest {
   protected:
-    double Get(const std::string& name) { return probe_.Get(name); }
-
-    // Every numeric member, the four names and the texts of the boxes a reset sets.
+    // Every numeric member but StopFlight (which New Game sets, for a flight that
+    // might be running), the four names and the texts of the boxes a reset sets.
     std::map<std::string, std::string> Snapshot() {
         std::map<std::string, std::string> state;
-        for (const std::string& name : probe_.Names()) {
+        for (const std::string& name : probe.Names()) {
             state[name] = std::isnan(Get(name)) ? "nan" : std::to_string(Get(name));
         }
+        state.erase("StopFlight");
         for (const char* name : {"NameBeginner", "NameIntermediate", "NameExpert", "NamePro"}) {
-            state[name] = probe_.GetString(name);
+            state[name] = probe.GetString(name);
         }
         for (const char* box : {"TextHandX", "TextPower", "TextAngle", "TextAzimuth",
                                 "TextShotsTaken", "TextShotsMade", "TextShootingPercentage"}) {
-            state[box] = static_cast<TextBox*>(main_.FindControl(box))->Text();
+            state[box] = Text(box);
         }
         return state;
     }
-
-    ScriptedPlatform platform_;
-    FormMain main_{platform_};
-    GameStateProbe probe_{main_};
 };
 
 // Values the start-up gives, as "member value" pairs: -1 is true, 0 false.
@@ -73,12 +66,11 @@ constexpr const char* kStartValues =
     "HighScoreBeginner 0 HighScoreIntermediate 0 HighScoreExpert 0 HighScorePro 0";
 
 TEST_F(StartUpTest, WithoutADataFileEveryMemberStartsAtItsStartValue) {
-    main_.Load();
-    for (const auto& [name, value] : Values(kStartValues)) {
+    for (const auto& [name, value] : Pairs(kStartValues)) {
         EXPECT_DOUBLE_EQ(Get(name), value) << name;
     }
     for (const char* name : {"NameBeginner", "NameIntermediate", "NameExpert", "NamePro"}) {
-        EXPECT_EQ(probe_.GetString(name), "") << name;
+        EXPECT_EQ(probe.GetString(name), "") << name;
     }
     EXPECT_TRUE(std::filesystem::exists(DataFile::kFileName));
 }
@@ -97,39 +89,38 @@ TEST_F(StartUpTest, EveryMenuTitleAndItemHasAMnemonicOfItsOwnInItsCaption) {
                 << item->Name();
         }
     };
-    checkLevel(main_.MenuBar());
+    checkLevel(main.MenuBar());
     std::string captions;
-    for (const auto& menu : main_.MenuBar()) {
+    for (const auto& menu : main.MenuBar()) {
         checkLevel(menu->Items());
         captions += menu->Caption() + ":";
     }
     EXPECT_EQ(captions, "File:Options:Skill Level:Opponent Skill Level:GameType:Help:");
-    EXPECT_EQ(main_.FindMenuItem("MenuOptionHelp")->Shortcut(), "F1");
-    EXPECT_EQ(main_.FindMenuItem("MenuOptionExit")->Caption(), "Exit");
+    EXPECT_EQ(main.FindMenuItem("MenuOptionHelp")->Shortcut(), "F1");
+    EXPECT_EQ(main.FindMenuItem("MenuOptionExit")->Caption(), "Exit");
 }
 
 // --- The new-game reset ---
 
 // A reset keeps the colours and rereads the data file.
 TEST_F(StartUpTest, TwoResetsLeaveWhatTheLoadLeftAndRereadTheDataFile) {
-    main_.Load();
     const auto loaded = Snapshot();
     for (const auto& [name, value] :
-         Values("ShotsTaken 7 CupStanding(3) 0 CupsLeft 9 Power 1311.5 HandX 12 ShotPhase 5")) {
-        probe_.Set(name, value);
+         Pairs("ShotsTaken 7 CupStanding(3) 0 CupsLeft 9 Power 1311.5 HandX 12 ShotPhase 5")) {
+        probe.Set(name, value);
     }
-    static_cast<TextBox*>(main_.FindControl("TextHandX"))->SetText("12");
-    probe_.ResetGame();
+    Control<TextBox>("TextHandX").SetText("12");
+    NewGame();
     EXPECT_EQ(Snapshot(), loaded);
-    probe_.ResetGame();
+    NewGame();
     EXPECT_EQ(Snapshot(), loaded);
 
-    probe_.Set("ColorCups", 65280);
-    DataFile(platform_).StoreHighScore(3, "Ida", 14);
-    main_.NameExpert = "never stored";
-    probe_.ResetGame();
+    probe.Set("ColorCups", 65280);
+    DataFile(platform).StoreHighScore(3, "Ida", 14);
+    main.HighScores[2].Name = "never stored";
+    NewGame();
     EXPECT_EQ(Get("ColorCups"), 65280);
-    EXPECT_EQ(main_.NameExpert + " " + std::to_string(main_.HighScoreExpert), "Ida 14");
+    EXPECT_EQ(main.HighScores[2], (HighScore{"Ida", 14}));
 }
 
 }  // namespace

@@ -1,13 +1,53 @@
 #include <cmath>
+#include <string>
 #include <tuple>
 
-#include "view_fixture.h"
+#include "game_test.h"
+#include "scenarios/arguments.h"
+#include "view/camera.h"
 
 namespace dorvanta {
 namespace {
 
-// Where points land under a moved camera is checked through the lab (view_lab_test).
-class ViewCameraTest : public ViewTest {};
+// Table centre and corners, the far apex cup's rim and base, points at and
+// behind the camera's depth, then the camera moved by its bars.
+TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
+    const Camera home = HomeCamera(kFieldWidth);
+    Camera turned = home, lowered = home, moved = home;
+    turned.CameraRotate = TurnedBy(100, kRotateBarLimit);  // a quarter turn
+    lowered.CameraY = PannedHeight(-144, kHomeCameraY);    // level with the cups' bases
+    moved.CameraX = PannedAcross(5);
+    moved.CameraZ = ZoomedDepth(-1000, kHomeCameraZ);
+    const struct {
+        const Camera& camera;
+        double x, y, z, length;
+        const char* seen;  // x, y, length and flatness, to nine digits
+    } kCases[] = {
+        {home, 0, 0, 0, 0, "4087.5 4220.8 0 0.219987515"},
+        {home, -24, 0, -48, 0, "1359.07895 6185.26316 0 0.281624177"},
+        {home, 24, 0, 48, 0, "5759.75806 3016.77419 0 0.17988007"},
+        {home, 24, 0, -48, 0, "6815.92105 6185.26316 0 0.281624177"},
+        {home, -24, 0, 48, 0, "2415.24194 3016.77419 0 0.17988007"},
+        {home, 0, 4, 36, 2, "4087.5 2978.98305 146.440678 0.178595268"},
+        {home, 0, 0, 36, 1.25, "4087.5 3271.86441 91.5254237 0.188512757"},
+        {home, 0, 144, 0, 0, "4087.5 -8220.8 0 0.219987515"},  // above eye level
+        {home, 3, 72, -200, 2, "-1000000 -1000000 0 0"},       // level with the camera
+        {home, 3, 72, -250, 2, "-1000000 -1000000 0 0"},       // behind it
+        {home, 1, 72, -199.999, 0, "17284087.5 -2000 0 0"},    // just in front: however far
+        {turned, -24, 0, -48, 0, "8800.22727 5069.09091 0 0.247211374"},
+        {lowered, 0, 0, 36, 1.25, "4087.5 -2000 91.5254237 0"},
+        {moved, 0, 0, 0, 0, "4173.9 10441.6 0 0.397265414"},
+    };
+    for (const auto& c : kCases) {
+        const ScreenPoint p = ProjectPoint(c.camera, c.x, c.y, c.z, c.length);
+        EXPECT_EQ(lab::NineDigits(p.x) + " " + lab::NineDigits(p.y) + " " +
+                      lab::NineDigits(p.length) + " " + lab::NineDigits(p.flatness),
+                  c.seen)
+            << c.x << " " << c.y << " " << c.z;
+    }
+}
+
+using ViewCameraTest = GameTest;
 
 TEST_F(ViewCameraTest, EachBarMovesItsCameraMemberFromHome) {
     const std::tuple<const char*, std::int16_t, const char*, double> cases[] = {

@@ -2,7 +2,7 @@
 #include <map>
 #include <string>
 
-#include "view_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
@@ -13,9 +13,9 @@ const char* const kColours[] = {"Black",  "Grey",  "LightGrey", "White",     "Re
 const Color kValues[] = {0,        0xC0C0C0, 0x8000000F, 0xFFFFFF, 0x0000FF, 0x0080FF,
                          0x00FFFF, 0x00FF00, 0xFF0000,   0xFFFF00, 0xC000C0};
 
-class ViewColorsTest : public ViewTest {
+class ViewColorsTest : public GameTest {
   protected:
-    Form& Colors() { return *probe.SecondaryForm("FormColors"); }
+    Form& Colors() { return *Window("FormColors"); }
     // Opens the window from the menu (again) and clicks a swatch in it.
     void ClickSwatch(const std::string& name) {
         main.FindMenuItem("MenuOptionColors")->Click();
@@ -34,7 +34,7 @@ class ViewColorsTest : public ViewTest {
 // Closed first: the menu opens the window again.
 TEST_F(ViewColorsTest, EachOfTheSixtySixSwatchesColoursItsOwnTargetOnly) {
     main.FindMenuItem("MenuOptionColors")->Click();
-    ASSERT_NE(probe.SecondaryForm("FormColors"), nullptr);
+    ASSERT_NE(Window("FormColors"), nullptr);
     Colors().CloseRequested();
     std::map<std::string, double> held;
     for (const std::string target : kTargets) {

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "view_fixture.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
@@ -42,7 +42,7 @@ std::vector<Shape> Expected(bool nearRack, int fallenFarCup = 0, int fallenNearC
     return shapes;
 }
 
-class ViewSceneTest : public ViewTest {};
+class ViewSceneTest : public GameTest {};
 
 TEST_F(ViewSceneTest, StartUpDrawsTableBothRacksCrossAndBallInThatOrder) {
     ASSERT_EQ(Drawing().size(), 88u);

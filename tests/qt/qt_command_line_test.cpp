@@ -53,7 +53,7 @@ class CalibrateOption : public testing::Test {
   protected:
     std::filesystem::path Here() const { return std::filesystem::current_path(); }
     static std::string File() { return Contents(DataFile::kFileName); }
-    double Stored() { return DataFile(platform_).ReadSettings().calibrationFactor; }
+    double Stored() { return DataFile(platform_).ReadSettings().CalibrationFactor; }
 
     qt_test::ScratchDirectory scratch_;
     ScriptedPlatform platform_;
@@ -114,11 +114,10 @@ TEST_F(FirstStart, PreparesANewPlayersDataFileOnceAndLeavesItAfterwards) {
     const std::filesystem::path folder = Folder();
     EnterDataFolder(platform_, folder);
     EXPECT_EQ(std::filesystem::current_path(), folder);
-    const Settings settings = DataFile(platform_).ReadSettings();
-    EXPECT_EQ(settings.names, (std::array<std::string, kLevelCount>{"Anonymous", "Anonymous",
-                                                                    "Anonymous", "Anonymous"}));
-    EXPECT_EQ(settings.scores, (std::array<std::int16_t, kLevelCount>{999, 999, 999, 999}));
-    EXPECT_DOUBLE_EQ(settings.calibrationFactor, (platform_.YieldCount() + 1) / 100.0);
+    const StoredSettings settings = DataFile(platform_).ReadSettings();
+    const HighScore noHolder{"Anonymous", 999};
+    EXPECT_EQ(settings.HighScores, (HighScoreTable{noHolder, noHolder, noHolder, noHolder}));
+    EXPECT_DOUBLE_EQ(settings.CalibrationFactor, (platform_.YieldCount() + 1) / 100.0);
     EXPECT_EQ(File().size(), 10 * DataFile::kRecordLength);
     EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(folder), {}),
               std::vector<std::filesystem::path>{folder / DataFile::kFileName});

@@ -52,7 +52,7 @@ class QtLegibility : public qt_test::MainWindowTest {
         for (const auto& [menuItem, form] : kSecondaryWindows) {
             QWidget* widget = Open(menuItem, form);
             EXPECT_NE(widget, nullptr) << form;
-            windows.push_back({widget, GameStateProbe(main_).SecondaryForm(form)});
+            windows.push_back({widget, platform_.LoadedForm(form)});
         }
         return windows;
     }
@@ -112,7 +112,7 @@ TEST_F(QtLegibility, EveryNumberShowsInFullFromItsStartAtEveryScale) {
         }
         QWidget* calibration = Open("MenuOptionCalibrate", "FormCalibrate");
         ASSERT_NE(calibration, nullptr);
-        const Form& form = *GameStateProbe(main_).SecondaryForm("FormCalibrate");
+        const Form& form = *platform_.LoadedForm("FormCalibrate");
         for (const LongestText& longest : calibrationBoxes) {
             QLineEdit& box = ShowText(*calibration, form, longest.box, longest.text);
             EXPECT_EQ(Ink(box), UncutInk(box, longest.text)) << longest.text << " at " << scale;

@@ -107,15 +107,15 @@ TEST_F(QtMainWindow, MenusOpenFromTheKeyboardAndF1OpensHelp) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->menuAction()->objectName(), "MenuHelp");
     QTest::keyClick(menu, Qt::Key_A);
-    const Form* about = GameStateProbe(main_).SecondaryForm("FormAbout");
+    const Form* about = platform_.LoadedForm("FormAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->Visible());
 
     QApplication::setActiveWindow(window_);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
-    EXPECT_EQ(GameStateProbe(main_).SecondaryForm("FormHelp"), nullptr);
+    EXPECT_EQ(platform_.LoadedForm("FormHelp"), nullptr);
     QTest::keyClick(window_, Qt::Key_F1);
-    const Form* help = GameStateProbe(main_).SecondaryForm("FormHelp");
+    const Form* help = platform_.LoadedForm("FormHelp");
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->Visible());
 }

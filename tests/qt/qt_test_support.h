@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
+#include "core/form_main.h"
 #include "platform/form.h"
 #include "platform/qt/qt_platform.h"
+#include "scenarios/game_state_probe.h"
 
 namespace dorvanta::qt_test {
 
@@ -70,7 +70,7 @@ class MainWindowTest : public testing::Test {
     // Chooses the menu item and returns the window of the form it opens.
     QWidget* Open(const char* menuItem, const std::string& form) {
         platform_.Guarded([this, menuItem] { main_.FindMenuItem(menuItem)->Click(); });
-        const Form* opened = GameStateProbe(main_).SecondaryForm(form);
+        const Form* opened = platform_.LoadedForm(form);
         return opened == nullptr ? nullptr : platform_.WindowOf(*opened);
     }
 

@@ -6,19 +6,15 @@
 #include <sstream>
 #include <string>
 
-#include "core/game_state_probe.h"
+#include "core/rack.h"
 #include "flight/fly_ball.h"
-#include "lab_arguments.h"
 #include "lab_commands.h"
-#include "platform/scripted/scripted_platform.h"
+#include "scenarios/arguments.h"
 
 namespace dorvanta::lab {
 
 namespace {
 
-constexpr double kHandY = 30;       // units above the table
-constexpr double kHandZ = 48;       // the hands stand at z = -48 and 48
-constexpr double kRackFrontZ = 36;  // the racks' front cups at z = 36 and -36
 constexpr std::int64_t kDefaultMaxSteps = 20000;
 
 struct FlightOptions {
@@ -143,27 +139,18 @@ class PrintingHooks : public FlightHooks {
     Flag& stopFlight_;
 };
 
-// The new-game layout of the rack shot at, as the game lays it out.
-void LayOutRack(bool opponent, CupArray<double>& cupX, CupArray<double>& cupZ) {
-    ScriptedPlatform platform;
-    FormMain main(platform);
-    GameStateProbe(main).NewRackLayout(opponent, cupX, cupZ);
-}
-
 int Fly(FlightOptions& options) {
-    const double side = options.opponent ? -1 : 1;
-    CupArray<double> cupX{}, cupZ{};
-    LayOutRack(options.opponent, cupX, cupZ);
-    double rackZ = options.rackZ.value_or(side * kRackFrontZ);
-    double baseY = 0;
-    const double handZ = -side * kHandZ;
+    const RackEnd end = options.opponent ? RackEnd::Near : RackEnd::Far;
+    Rack rack = NewRack(end, kCupRadius);
+    rack.CupStanding = options.standing;
+    rack.RackZ = options.rackZ.value_or(rack.RackZ);
+    const double handZ = options.opponent ? kOpponentHandZ : kPlayerHandZ;
     double x = 0, y = 0, z = 0;
     Flag inCup = kFalse, stopFlight = kFalse, paused = kFalse;
     std::int16_t nearestCup = 0;
 
-    const FlightLaunch launch =
-        LaunchFromShot(options.power, options.angle, options.azimuth, options.handX, kHandY, handZ);
-    const FlightRack rack{options.standing, cupX, cupZ, rackZ, baseY};
+    const FlightLaunch launch = LaunchFromShot(options.power, options.angle, options.azimuth,
+                                               options.handX, kHandHeight, handZ);
     const FlightEnds ends{
         options.opponent ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack, handZ};
     PrintingHooks hooks(options.maxSteps, stopFlight);

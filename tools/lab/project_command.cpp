@@ -1,23 +1,15 @@
 // dorvanta-lab project: where one world point lands in the picture with the
-// camera the user would get by moving the named bars after start-up. The game
-// starts in a scratch folder, so no data file appears where the lab is run.
-#include <unistd.h>
-
+// camera the user would get by moving the named bars after start-up.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <exception>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
-#include "lab_arguments.h"
 #include "lab_commands.h"
-#include "platform/scripted/scripted_platform.h"
+#include "scenarios/arguments.h"
+#include "view/camera.h"
 
 namespace dorvanta::lab {
 
@@ -27,7 +19,7 @@ constexpr int kPointArguments = 4;  // x, y, z, length
 
 struct ProjectRequest {
     double point[kPointArguments] = {};
-    std::vector<std::pair<std::string, std::int16_t>> bars;  // control name, value
+    Camera camera = HomeCamera(kFieldWidth);
 };
 
 void PrintUsage() {
@@ -36,17 +28,24 @@ void PrintUsage() {
                  "[--rotate V]\n");
 }
 
-std::optional<std::string> BarOfOption(const std::string& option) {
-    const std::pair<const char*, const char*> options[] = {{"--vpan", "VScrollPan"},
-                                                           {"--hpan", "HScrollPan"},
-                                                           {"--zoom", "HScrollZoom"},
-                                                           {"--rotate", "HScrollRotate"}};
-    for (const auto& [name, bar] : options) {
-        if (option == name) {
-            return bar;
-        }
+// Moves the bar an option names to `value` (clamped to the bar's range, as a
+// scroll bar does) and sets the camera member it moves; false for no bar.
+bool MoveBar(const std::string& option, std::int16_t value, Camera& camera) {
+    const auto clamped = [value](std::int16_t limit) {
+        return std::clamp<std::int16_t>(value, static_cast<std::int16_t>(-limit), limit);
+    };
+    if (option == "--vpan") {
+        camera.CameraY = PannedHeight(clamped(kPanHeightBarLimit), kHomeCameraY);
+    } else if (option == "--hpan") {
+        camera.CameraX = PannedAcross(clamped(kPanAcrossBarLimit));
+    } else if (option == "--zoom") {
+        camera.CameraZ = ZoomedDepth(clamped(kZoomBarLimit), kHomeCameraZ);
+    } else if (option == "--rotate") {
+        camera.CameraRotate = TurnedBy(clamped(kRotateBarLimit), kRotateBarLimit);
+    } else {
+        return false;
     }
-    return std::nullopt;
+    return true;
 }
 
 std::optional<ProjectRequest> ParseRequest(const Arguments& args) {
@@ -62,56 +61,19 @@ std::optional<ProjectRequest> ParseRequest(const Arguments& args) {
         request.point[i] = *value;
     }
     for (std::size_t i = kPointArguments; i < args.size(); i += 2) {
-        const std::optional<std::string> bar = BarOfOption(args[i]);
         const std::optional<std::int16_t> value = WholeArgument<std::int16_t>(args[i + 1]);
-        if (!bar || !value) {
+        if (!value || !MoveBar(args[i], *value, request.camera)) {
             return std::nullopt;
         }
-        request.bars.emplace_back(*bar, *value);
     }
     return request;
 }
 
-// The working directory for the run: made empty, left and removed at the end.
-class ScratchDirectory {
-  public:
-    ScratchDirectory() : previous_(std::filesystem::current_path()) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "dorvanta-lab-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::filesystem::filesystem_error(
-                "cannot make a scratch directory", pattern,
-                std::error_code(errno, std::generic_category()));
-        }
-        path_ = pattern;
-        std::filesystem::current_path(path_);
-    }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-  private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
-
 void Project(const ProjectRequest& request) {
-    const ScratchDirectory scratch;
-    ScriptedPlatform platform;
-    FormMain main(platform);
-    main.Load();
-    for (const auto& [name, value] : request.bars) {
-        dynamic_cast<ScrollBar&>(*main.FindControl(name)).UserChange(value);
-    }
-    double screenX = 0, screenY = 0, screenLength = 0, flatness = 0;
     const auto& [x, y, z, length] = request.point;
-    GameStateProbe(main).ProjectPoint(x, y, z, length, screenX, screenY, screenLength, flatness);
-    std::printf("%s %s %s %s\n", NineDigits(screenX).c_str(), NineDigits(screenY).c_str(),
-                NineDigits(screenLength).c_str(), NineDigits(flatness).c_str());
+    const ScreenPoint point = ProjectPoint(request.camera, x, y, z, length);
+    std::printf("%s %s %s %s\n", NineDigits(point.x).c_str(), NineDigits(point.y).c_str(),
+                NineDigits(point.length).c_str(), NineDigits(point.flatness).c_str());
 }
 
 }  // namespace
@@ -122,12 +84,7 @@ int RunProject(const Arguments& args) {
         PrintUsage();
         return 2;
     }
-    try {
-        Project(*request);
-    } catch (const std::exception& fault) {
-        std::fprintf(stderr, "dorvanta-lab project: %s\n", fault.what());
-        return 1;
-    }
+    Project(*request);
     return 0;
 }
 

@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "lab_commands.h"
-#include "scenario_runner.h"
-#include "scenario_script.h"
+#include "scenarios/scenario_runner.h"
+#include "scenarios/scenario_script.h"
 
 namespace dorvanta::lab {
 

@@ -6,9 +6,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
+#include <QTime>
 #include <QTimer>
 #include <cmath>
-#include <ctime>
 
 #include "platform/form.h"
 #include "platform/qt/form_window.h"
@@ -18,10 +18,6 @@ namespace dorvanta {
 namespace {
 
 constexpr double kMillisPerSecond = 1000;
-constexpr std::int64_t kMicrosPerSecond = 1'000'000;
-constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
-// Time-zone changes (daylight saving) are picked up within this long.
-constexpr std::chrono::minutes kUtcOffsetLifetime{1};
 constexpr int kFaultExitCode = 1;
 // Random() keeps the top 24 bits of a draw: exactly the precision of a float
 // in [0, 1), so the result can never round up to 1.
@@ -105,25 +101,10 @@ void QtPlatform::WaitUntil(double deadline) {
     ThrowIfEnding();
 }
 
-std::int64_t QtPlatform::UtcOffsetSeconds(std::chrono::system_clock::time_point now) {
-    const auto steadyNow = std::chrono::steady_clock::now();
-    if (steadyNow >= nextOffsetCheck_) {
-        const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        utcOffsetSeconds_ = local.tm_gmtoff;
-        nextOffsetCheck_ = steadyNow + kUtcOffsetLifetime;
-    }
-    return utcOffsetSeconds_;
-}
-
+// Local time, so the day starts at the player's midnight; milliseconds are
+// plenty, since every wait is measured on the monotonic clock.
 double QtPlatform::TimeOfDay() {
-    const auto now = std::chrono::system_clock::now();
-    const std::int64_t micros =
-        std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() +
-        UtcOffsetSeconds(now) * kMicrosPerSecond;
-    const std::int64_t sinceMidnight = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
-    return static_cast<double>(sinceMidnight) / kMicrosPerSecond;
+    return QTime::currentTime().msecsSinceStartOfDay() / kMillisPerSecond;
 }
 
 double QtPlatform::MonotonicSeconds() {
@@ -186,6 +167,15 @@ FormWindow* QtPlatform::Find(const Form& form) const {
 
 QWidget* QtPlatform::WindowOf(const Form& form) const {
     return Find(form);
+}
+
+Form* QtPlatform::LoadedForm(const std::string& name) const {
+    for (const auto& [form, window] : windows_) {
+        if (form->Name() == name) {
+            return const_cast<Form*>(form);
+        }
+    }
+    return nullptr;
 }
 
 void QtPlatform::FormCreated(Form& form) {

@@ -50,6 +50,8 @@ class QtPlatform : public Platform {
     bool Ending() const { return ending_; }
     // The window built for a loaded form, nullptr once it is unloaded.
     QWidget* WindowOf(const Form& form) const;
+    // The loaded form of that name, else nullptr.
+    Form* LoadedForm(const std::string& name) const;
 
     // The sizable window's scale, which every other window takes when it opens.
     void SetScale(double scale) { scale_ = scale; }
@@ -72,13 +74,10 @@ class QtPlatform : public Platform {
     void ThrowIfEnding() const;
     void ReportFaultAndQuit(const char* description) noexcept;
     FormWindow* Find(const Form& form) const;
-    std::int64_t UtcOffsetSeconds(std::chrono::system_clock::time_point now);
 
     bool ending_ = false;
     double scale_ = 1;
     std::mt19937 generator_;
-    std::int64_t utcOffsetSeconds_ = 0;
-    std::chrono::steady_clock::time_point nextOffsetCheck_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
     // Unloaded windows waiting for Qt to delete them once their events have unwound.
     std::vector<QPointer<FormWindow>> retired_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/form.h"
+
 namespace dorvanta {
 
 namespace {
@@ -111,6 +113,22 @@ std::string ScriptedPlatform::InputBox(const std::string& prompt, const std::str
     inputs_.pop_front();
     boxes_.push_back(ShownBox{prompt, title, true, text});
     return text;
+}
+
+void ScriptedPlatform::FormCreated(Form& form) {
+    forms_[form.Name()] = &form;
+}
+
+void ScriptedPlatform::FormDestroyed(Form& form) {
+    const auto found = forms_.find(form.Name());
+    if (found != forms_.end() && found->second == &form) {
+        forms_.erase(found);
+    }
+}
+
+Form* ScriptedPlatform::LoadedForm(const std::string& name) const {
+    const auto found = forms_.find(name);
+    return found == forms_.end() ? nullptr : found->second;
 }
 
 void ScriptedPlatform::EndProgram() {

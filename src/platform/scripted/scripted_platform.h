@@ -48,10 +48,10 @@ class ScriptedPlatform : public Platform {
                          const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title) override;
     [[noreturn]] void EndProgram() override;
-    void FormCreated(Form&) override {}
+    void FormCreated(Form& form) override;
     void FormShown(Form&) override {}
     void FormHidden(Form&) override {}
-    void FormDestroyed(Form&) override {}
+    void FormDestroyed(Form& form) override;
 
     // --- Script ---
     void QueueAnswer(BoxAnswer answer) { answers_.push_back(answer); }
@@ -72,6 +72,9 @@ class ScriptedPlatform : public Platform {
     std::size_t PendingActions() const { return actions_.size(); }
     std::size_t RandomsDrawn() const { return randomsDrawn_; }
     bool Ended() const { return ended_; }
+    // The window of that name while it is loaded; nullptr before its first use,
+    // after it was unloaded, or for an unknown name.
+    Form* LoadedForm(const std::string& name) const;
 
   protected:
     // Called before every yield of any kind.
@@ -92,6 +95,7 @@ class ScriptedPlatform : public Platform {
     std::size_t randomsDrawn_ = 0;
     std::multimap<std::int64_t, std::function<void()>> actions_;
     std::vector<ShownBox> boxes_;
+    std::map<std::string, Form*> forms_;
     bool ended_ = false;
 };
 

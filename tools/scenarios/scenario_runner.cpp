@@ -1,4 +1,4 @@
-#include "scenario_runner.h"
+#include "scenarios/scenario_runner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -265,7 +265,7 @@ std::string ScenarioRunner::ReadProperty(int line, const std::vector<std::string
     const std::string& property = parts.back();
     if (parts.size() == 2 && parts.front().starts_with("Form")) {
         const Form* window =
-            parts.front() == main_.Name() ? &main_ : probe_.SecondaryForm(parts.front());
+            parts.front() == main_.Name() ? &main_ : platform_.LoadedForm(parts.front());
         if (property == "Loaded" || property == "Visible") {
             return BoolText(window != nullptr && (property == "Loaded" || window->Visible()));
         }
@@ -292,7 +292,7 @@ Form& ScenarioRunner::LoadedWindow(int line, const std::string& name) {
     if (name == main_.Name()) {
         return main_;
     }
-    if (Form* window = probe_.SecondaryForm(name)) {
+    if (Form* window = platform_.LoadedForm(name)) {
         return *window;
     }
     throw ScenarioFailure(line, name + " is not loaded");

@@ -1,45 +1,39 @@
-// The computer's shot flown on its own, and a loaded game in a fresh working
-// directory for the tests of the computer's turn, the menus, the speed controls
-// and replay: presses and clicks by control name, shots flown from exact
-// values, and a look at both racks.
+// A loaded main window on the scripted desktop, in a fresh working folder, for
+// the tests of play: controls by name, members by name, shots flown from
+// exact values the way the fourth press or "Opponent's Shot" flies them, and a
+// look at both racks and the drawing.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
+#include "core/form_main.h"
 #include "flight/fly_ball.h"
-#include "opponent/opponent_aim.h"
 #include "platform/scripted/scripted_platform.h"
 #include "records_temp_dir.h"
+#include "scenarios/game_state_probe.h"
 
 namespace dorvanta {
 
-// A computer's shot flown outside the game at a near rack in the reset layout
-// with only `cups` standing, every contact written down in order.
+// A computer's shot flown outside the game at a near rack in its new-game
+// layout with only `cups` standing, every contact written down in order.
 struct ComputerFlight : FlightHooks {
     ComputerFlight(const std::vector<int>& cups, double rackZ, double power, double angle,
                    double azimuth, double handX) {
-        CupArray<Flag> standing{};
+        Rack rack = NewRack(RackEnd::Near, kCupRadius);
+        rack.CupStanding.fill(kFalse);
         for (int cup : cups) {
-            standing[cup] = kTrue;
+            rack.CupStanding[cup] = kTrue;
         }
-        const double row = std::sqrt(3.0) * 2.0;  // for a cup radius of 2
-        CupArray<double> cupX{0, 0, -2, 2, -4, 0, 4, 6, -2, 2, -6};
-        CupArray<double> cupZ{0,        0,        -row,     -row,     -2 * row, -2 * row,
-                              -2 * row, -3 * row, -3 * row, -3 * row, -3 * row};
-        double x = 0, y = 0, z = 0, baseY = 0;
-        const double handZ = kOpponentHandZ;
+        rack.RackZ = rackZ;
+        double x = 0, y = 0, z = 0;
         Flag stop = kFalse, paused = kFalse;
-        FlyBall(LaunchFromShot(power, angle, azimuth, handX, kOpponentHandY, handZ),
-                FlightRack{standing, cupX, cupZ, rackZ, baseY},
-                FlightEnds{FlightHeading::TowardNearRack, handZ},
+        FlyBall(LaunchFromShot(power, angle, azimuth, handX, kHandHeight, kOpponentHandZ), rack,
+                FlightEnds{FlightHeading::TowardNearRack, kOpponentHandZ},
                 FlightBall{x, y, z, inCup, stop, paused, nearestCup}, FlightPhysics{}, *this);
     }
     void OnEvent(const FlightEvent& event) override { kinds.push_back(event.kind); }
@@ -59,19 +53,23 @@ class GameTest : public InTempDir {
         main.Load();
     }
 
-    Button& ButtonNamed(const std::string& name) {
-        return dynamic_cast<Button&>(*main.FindControl(name));
+    template <class T>
+    T& Control(const std::string& name) {
+        return dynamic_cast<T&>(*main.FindControl(name));
     }
-    TextBox& TextNamed(const std::string& name) {
-        return dynamic_cast<TextBox&>(*main.FindControl(name));
-    }
-    void Click(const std::string& button) { ButtonNamed(button).Click(); }
-    void PressShoot() { ButtonNamed("CommandShoot").PressMouse(kLeftButton); }
+    ScrollBar& Bar(const std::string& name) { return Control<ScrollBar>(name); }
+    std::string Text(const std::string& box) { return Control<TextBox>(box).Text(); }
+    void Click(const std::string& button) { Control<Button>(button).Click(); }
+    void PressShoot() { Control<Button>("CommandShoot").PressMouse(kLeftButton); }
     void ChooseMenu(const std::string& item) { main.FindMenuItem(item)->Click(); }
-    // The shot phase and the Shoot caption, as "0 Shoot".
-    std::string Turn() { return Values("ShotPhase") + " " + ButtonNamed("CommandShoot").Caption(); }
+    void NewGame() { ChooseMenu("MenuOptionNewGame"); }
+    const std::vector<DrawCommand>& Drawing() { return main.Picture1().DisplayList(); }
+    // A secondary window while it is loaded, else nullptr.
+    Form* Window(const std::string& name) { return platform.LoadedForm(name); }
     std::string LastBox() { return platform.Boxes().empty() ? "" : platform.Boxes().back().text; }
+
     double Get(const std::string& member) { return probe.Get(member); }
+    void Set(const std::string& member, double value) { probe.Set(member, value); }
     // The values of the members named, as "1 9 -1" (flags read -1 and 0).
     std::string Values(const std::string& members) {
         std::istringstream names(members);
@@ -81,18 +79,23 @@ class GameTest : public InTempDir {
         }
         return values.str();
     }
-    void Set(const std::string& member, double value) { probe.Set(member, value); }
+    // The shot phase and the Shoot caption, as "0 Shoot".
+    std::string Turn() {
+        return Values("ShotPhase") + " " + Control<Button>("CommandShoot").Caption();
+    }
 
-    // The player's shot flown from these values as the fourth press would.
+    // The player's shot from these values, thrown by the fourth press.
     void PlayerShot(double power, double angle, double azimuth) {
         Set("Power", power);
         Set("Angle", angle);
         Set("Azimuth", azimuth);
-        Set("ShotPhase", 4);
-        probe.PlayerShot();
+        Set("ShotPhase", kPhaseAzimuthGauge);
+        PressShoot();
     }
-    // Straight down the middle into cup 1 of a full far rack.
+    // Straight down the middle into cup 1 of a full far rack, in 474 steps.
     void PlayerMakesCupOne() { PlayerShot(1250, 45, 0); }
+    // Over the far rack, in 494 steps.
+    void PlayerMisses() { PlayerShot(1100, 5, 0); }
     // The computer's three draws; 0.5 each is the error-free shot.
     void QueueAim(float u1 = 0.5f, float u2 = 0.5f, float u3 = 0.5f) {
         for (float u : {u1, u2, u3}) {
@@ -101,15 +104,12 @@ class GameTest : public InTempDir {
     }
     // The computer's turn as a press of "Opponent's Shot".
     void ComputerTurn() {
-        Set("ShotPhase", 5);
+        Set("ShotPhase", kPhaseOpponentToShoot);
         PressShoot();
     }
 
-    // The near or far rack with only `cups` standing and `cupsLeft` counted.
-    void SetNearRack(const std::vector<int>& cups, int cupsLeft) {
-        SetRack("Opponent", cups, cupsLeft);
-    }
-    void SetFarRack(const std::vector<int>& cups, int cupsLeft) { SetRack("", cups, cupsLeft); }
+    // A rack ("" the far one, "Opponent" the near one) with only `cups`
+    // standing and `cupsLeft` counted.
     void SetRack(const std::string& side, const std::vector<int>& cups, int cupsLeft) {
         for (int i = 1; i <= kCupCount; ++i) {
             const bool standing = std::find(cups.begin(), cups.end(), i) != cups.end();
@@ -117,7 +117,6 @@ class GameTest : public InTempDir {
         }
         Set(side + "CupsLeft", cupsLeft);
     }
-    std::string NearStanding() { return Standing("OpponentCupStanding"); }
     std::vector<int> StandingCups(const std::string& array) {
         std::vector<int> cups;
         for (int i = 1; i <= kCupCount; ++i) {

@@ -1,10 +1,11 @@
+// The controls as models, and the scripted desktop the tests play on: a
+// change fires only when something really changes, a discarded key is not
+// typed, and actions arrive inside the yields they were scheduled for.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
-#include "core/number_text.h"
 #include "platform/controls.h"
 #include "platform/scripted/scripted_platform.h"
 
@@ -18,8 +19,6 @@ std::string State(const TextBox& box) {
     return box.Text() + " [" + std::to_string(box.SelStart()) + "," +
            std::to_string(box.SelLength()) + "]";
 }
-
-// --- Control models ---
 
 TEST(TextBoxModel, OnlyARealChangeFiresAndPutsTheCaretAtTheStartAndDiscardedKeysAreNotTyped) {
     TextBox box("TextHandX", {}, "");
@@ -94,50 +93,6 @@ TEST(ScriptedDesktop, AnUnscriptedBoxThrowsWithItsText) {
     EXPECT_THROW(platform.InputBox("Enter your name", ""), UnscriptedBox);
     platform.QueueAnswer(BoxAnswer::Yes);  // not a button of the box
     EXPECT_THROW(platform.MessageBox("Are you sure?", BoxButtons::OkCancel, ""), UnscriptedBox);
-}
-
-// --- Number texts ---
-
-TEST(NumberTexts, ShowPlainDecimalsAndReadNumbersBackLenientlyOrWhole) {
-    const std::pair<double, std::string> shown[] = {
-        {1100.5, "1100.5"}, {-7.95, "-7.95"},   {100.0 / 3.0, "33.3333333333333"},
-        {-0.0, "0"},        {0.1 + 0.2, "0.3"}, {0.001, "0.001"}};
-    for (const auto& [value, text] : shown) {
-        EXPECT_EQ(NumberText(value), text);
-    }
-    // Regression: a text longer than a printf buffer was cut (1e300 showed as about 1e62).
-    EXPECT_EQ(NumberText(1e300), "1" + std::string(300, '0'));
-    EXPECT_EQ(NumberText(-1.5e-300), "-0." + std::string(299, '0') + "15");
-    EXPECT_EQ(NumberText(std::numeric_limits<double>::max()),
-              "179769313486232" + std::string(294, '0'));
-    EXPECT_EQ(NumberText(123456789.123456789), "123456789.123457");
-    EXPECT_EQ(NumberText(1.23456789012345678e-10), "0.000000000123456789012346");
-    const std::pair<std::string, double> leading[] = {
-        {"12.5abc", 12.5}, {"-", 0}, {"", 0}, {"1e3", 1000}, {"1e", 1}, {".5", 0.5}, {"1,5", 1}};
-    for (const auto& [text, value] : leading) {
-        EXPECT_EQ(LeadingValue(text), value) << text;
-    }
-    EXPECT_EQ(WholeNumber(" 7 "), 7.0);
-    EXPECT_EQ(WholeNumber("-12.25"), -12.25);
-    EXPECT_EQ(WholeNumber("12a"), std::nullopt);
-    EXPECT_EQ(WholeNumber(" "), std::nullopt);
-}
-
-// Regression: "1e309" and 400 nines read as 0.
-TEST(NumberTexts, NumbersTooLargeForADoubleAreNotReadAsZero) {
-    constexpr double kLargest = std::numeric_limits<double>::max();
-    const std::string nines(400, '9');
-    for (const std::string& text : Texts{"1e309", nines, "-" + nines, "0.001e312",
-                                         "1e99999999999999999999", nines + "e-10"}) {
-        EXPECT_EQ(WholeNumber(text), std::nullopt) << text;
-        EXPECT_EQ(LeadingValue(text + "x"), text.front() == '-' ? -kLargest : kLargest) << text;
-    }
-    // Too small for a double is as good as 0.
-    for (const std::string& text : Texts{"1e-400", "-1e-99999999999999999999",
-                                         "0." + std::string(400, '0') + "1", nines + "e-800"}) {
-        EXPECT_EQ(WholeNumber(text), 0.0) << text;
-    }
-    EXPECT_EQ(WholeNumber("1.7976931348623157e308"), kLargest);
 }
 
 }  // namespace

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/game_state_probe.h"
-#include "scenario_platform.h"
-#include "scenario_script.h"
+#include "core/form_main.h"
+#include "scenarios/game_state_probe.h"
+#include "scenarios/scenario_platform.h"
+#include "scenarios/scenario_script.h"
 
 namespace dorvanta::lab {
 

@@ -1,4 +1,4 @@
-#include "scenario_platform.h"
+#include "scenarios/scenario_platform.h"
 
 namespace dorvanta::lab {
 

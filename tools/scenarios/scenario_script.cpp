@@ -1,81 +1,19 @@
-// Scenario scripts: plain-text lists of user actions, one per line, that the
-// lab plays against a headless game; "#" starts a comment line.
-//   press CONTROL [right]     click CONTROL          menu ITEM
-//   type TEXTBOX TEXT         scroll SCROLLBAR N     ("\b" in TEXT: Backspace)
-//   answer OK|Cancel|Yes|No   input TEXT|cancel      random U1 U2 ...
-//   after N yields: ACTION    set MEMBER VALUE       expect NAME VALUE
-//   print NAME
-// A NAME is a member ("CupStanding(7)") or a window property
-// ("CommandShoot.Caption", "FormCalibrate.TextCalibrationFactor.Text",
-// "FormCalibrate.Visible"). A "quoted" value keeps its blanks and compares as
-// text; an unquoted one compares as a number when both sides are numbers.
-// This file reads a script into steps and checks its form only; whether a
-// named control or member exists is known only once a game runs. Kept in the
-// header so that tests can read scripts without linking the lab.
-#pragma once
+#include "scenarios/scenario_script.h"
 
-#include <cstdint>
-#include <istream>
-#include <memory>
-#include <optional>
-#include <stdexcept>
-#include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
-#include "lab_arguments.h"
-#include "platform/controls.h"
-#include "platform/platform.h"
+#include "scenarios/arguments.h"
 
 namespace dorvanta::lab {
 
-enum class Verb {
-    Press,
-    Click,
-    Menu,
-    Type,
-    Scroll,
-    Answer,
-    Input,
-    After,
-    Random,
-    Set,
-    Expect,
-    Print
-};
+namespace {
 
-struct ScriptStep {
-    int line = 0;
-    Verb verb = Verb::Press;
-    std::string target;   // control, menu item or member name
-    std::string text;     // typed keys, input text, value to set or expect
-    bool quoted = false;  // the value was written "in quotes": compared as text only
-    int mouseButton = kLeftButton;
-    std::int16_t scrollValue = 0;
-    BoxAnswer answer = BoxAnswer::Ok;
-    std::vector<float> randoms;
-    std::int64_t yields = 0;                  // `after`: how many yields from now
-    std::shared_ptr<const ScriptStep> later;  // `after`: the step to run then
-};
-
-// A line the runner cannot understand; line is 1-based.
-class ScriptError : public std::runtime_error {
-  public:
-    ScriptError(int line, const std::string& message)
-        : std::runtime_error("line " + std::to_string(line) + ": " + message), line_(line) {}
-    int Line() const { return line_; }
-
-  private:
-    int line_;
-};
-
-namespace script_detail {
-
-inline bool IsBlank(char c) {
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-inline std::string_view Trim(std::string_view text) {
+std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -86,7 +24,7 @@ inline std::string_view Trim(std::string_view text) {
 }
 
 // Splits off the first word; `rest` keeps what follows, trimmed.
-inline std::string_view NextWord(std::string_view& rest) {
+std::string_view NextWord(std::string_view& rest) {
     rest = Trim(rest);
     std::size_t end = 0;
     while (end < rest.size() && !IsBlank(rest[end])) {
@@ -98,7 +36,7 @@ inline std::string_view NextWord(std::string_view& rest) {
 }
 
 // A value is the rest of the line; "quotes" keep blanks at its ends.
-inline std::string Unquoted(int line, std::string_view value) {
+std::string Unquoted(int line, std::string_view value) {
     if (value.empty() || value.front() != '"') {
         return std::string(value);
     }
@@ -109,7 +47,7 @@ inline std::string Unquoted(int line, std::string_view value) {
 }
 
 // Typed keys: "\b" stands for Backspace.
-inline std::string Keys(int line, std::string_view value) {
+std::string Keys(int line, std::string_view value) {
     const std::string text = Unquoted(line, value);
     std::string keys;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -123,20 +61,20 @@ inline std::string Keys(int line, std::string_view value) {
     return keys;
 }
 
-inline std::string Required(int line, std::string_view word, const char* what) {
+std::string Required(int line, std::string_view word, const char* what) {
     if (word.empty()) {
         throw ScriptError(line, std::string("missing ") + what);
     }
     return std::string(word);
 }
 
-inline void NothingMore(int line, std::string_view rest) {
+void NothingMore(int line, std::string_view rest) {
     if (!rest.empty()) {
         throw ScriptError(line, "unexpected \"" + std::string(rest) + "\"");
     }
 }
 
-inline BoxAnswer AnswerWord(int line, std::string_view word) {
+BoxAnswer AnswerWord(int line, std::string_view word) {
     if (word == "OK") {
         return BoxAnswer::Ok;
     }
@@ -153,7 +91,7 @@ inline BoxAnswer AnswerWord(int line, std::string_view word) {
                       "answer must be OK, Cancel, Yes or No, not \"" + std::string(word) + "\"");
 }
 
-inline std::vector<float> Randoms(int line, std::string_view rest) {
+std::vector<float> Randoms(int line, std::string_view rest) {
     std::vector<float> values;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         const auto value = WholeArgument<float>(word);
@@ -169,7 +107,7 @@ inline std::vector<float> Randoms(int line, std::string_view rest) {
     return values;
 }
 
-inline std::int16_t ScrollValue(int line, std::string_view word) {
+std::int16_t ScrollValue(int line, std::string_view word) {
     const auto value = WholeArgument<std::int16_t>(word);
     if (!value) {
         throw ScriptError(line,
@@ -178,7 +116,7 @@ inline std::int16_t ScrollValue(int line, std::string_view word) {
     return *value;
 }
 
-inline int MouseButton(int line, std::string_view rest) {
+int MouseButton(int line, std::string_view rest) {
     if (rest.empty()) {
         return kLeftButton;
     }
@@ -191,7 +129,7 @@ inline int MouseButton(int line, std::string_view rest) {
 ScriptStep ParseStep(int line, std::string_view text);
 
 // "after N yields: ACTION".
-inline ScriptStep ParseAfter(int line, std::string_view rest) {
+ScriptStep ParseAfter(int line, std::string_view rest) {
     ScriptStep step;
     step.line = line;
     step.verb = Verb::After;
@@ -208,7 +146,7 @@ inline ScriptStep ParseAfter(int line, std::string_view rest) {
     return step;
 }
 
-inline Verb VerbOf(int line, std::string_view word) {
+Verb VerbOf(int line, std::string_view word) {
     static constexpr std::pair<std::string_view, Verb> kVerbs[] = {
         {"press", Verb::Press}, {"click", Verb::Click},   {"menu", Verb::Menu},
         {"type", Verb::Type},   {"scroll", Verb::Scroll}, {"answer", Verb::Answer},
@@ -223,7 +161,7 @@ inline Verb VerbOf(int line, std::string_view word) {
 }
 
 // What the desktop will answer or draw: the words after answer, input, random.
-inline void ReadQueued(ScriptStep& step, std::string_view rest) {
+void ReadQueued(ScriptStep& step, std::string_view rest) {
     switch (step.verb) {
         case Verb::Answer:
             step.answer = AnswerWord(step.line, NextWord(rest));
@@ -240,7 +178,7 @@ inline void ReadQueued(ScriptStep& step, std::string_view rest) {
 }
 
 // What follows the control or member an action names.
-inline void ReadOperands(ScriptStep& step, std::string_view rest) {
+void ReadOperands(ScriptStep& step, std::string_view rest) {
     switch (step.verb) {
         case Verb::Press:
             step.mouseButton = MouseButton(step.line, rest);
@@ -265,7 +203,7 @@ inline void ReadOperands(ScriptStep& step, std::string_view rest) {
 }
 
 // One action; `text` holds no comment and is not blank.
-inline ScriptStep ParseStep(int line, std::string_view text) {
+ScriptStep ParseStep(int line, std::string_view text) {
     std::string_view rest = text;
     const Verb verb = VerbOf(line, NextWord(rest));
     if (verb == Verb::After) {
@@ -283,16 +221,16 @@ inline ScriptStep ParseStep(int line, std::string_view text) {
     return step;
 }
 
-}  // namespace script_detail
+}  // namespace
 
 // Every action of the script in order; comments (#) and blank lines are skipped.
-inline std::vector<ScriptStep> ParseScript(std::istream& in) {
+std::vector<ScriptStep> ParseScript(std::istream& in) {
     std::vector<ScriptStep> steps;
     std::string text;
     for (int line = 1; std::getline(in, text); ++line) {
-        const std::string_view action = script_detail::Trim(text);
+        const std::string_view action = Trim(text);
         if (!action.empty() && action.front() != '#') {
-            steps.push_back(script_detail::ParseStep(line, action));
+            steps.push_back(ParseStep(line, action));
         }
     }
     return steps;
