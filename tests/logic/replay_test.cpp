@@ -74,6 +74,29 @@ TEST_F(ReplayTest, HeadToHeadReplayKeepsTheTurnAndEndTurnPutsTheRackBackAtOnce) 
     EXPECT_EQ(Turn(), "0 Shoot");
 }
 
+// End Turn in the very yield in which the replayed ball drops into its cup: the
+// stopped replay has put the rack back, and the make it flew counts for
+// nothing, for either side (a second cup would go, and a second shot made).
+TEST_F(ReplayTest, EndTurnAsTheReplayedBallDropsInCountsNoSecondCup) {
+    constexpr std::int64_t kMakeStep = 474;  // every step one yield: no delay
+    const auto endTurnAsItDropsIn = [this] {
+        platform.AtYield(kMakeStep, [this] { Click("CommandStopLoop"); });
+        Click("CommandReplay");
+    };
+    PlayerMakesCupOne();
+    endTurnAsItDropsIn();  // the computer to shoot: the player's shot again
+    EXPECT_EQ(Values("CupsLeft Replaying"), "9 0");
+    EXPECT_EQ(Text("TextShotsMade"), "1");
+    EXPECT_EQ(Standing("CupStanding"), "2 3 4 5 6 7 8 9 10");
+
+    QueueAim();
+    ComputerTurn();  // its error-free shot into cup 1
+    ASSERT_EQ(Get("OpponentCupsLeft"), 9);
+    endTurnAsItDropsIn();  // the player to shoot: the computer's shot again
+    EXPECT_EQ(Values("OpponentCupsLeft Replaying"), "9 0");
+    EXPECT_EQ(Standing("OpponentCupStanding"), "2 3 4 5 6 7 8 9 10");
+}
+
 TEST_F(ReplayTest, OnePressReplaysOneShotEvenIfAResetUnderItEndsInPhaseZero) {
     PlayerMakesCupOne();
     platform.QueueAnswer(BoxAnswer::Ok);
