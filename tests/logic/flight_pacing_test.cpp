@@ -78,7 +78,7 @@ class FlightSpeed : public GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
-        Set("HeadToHead", 0);
+        Set("HeadToHead", kFalse);
         main.Picture1().AttachView(&redraws_);
     }
     void TearDown() override {

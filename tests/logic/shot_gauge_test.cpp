@@ -36,14 +36,18 @@ class ShotGauges : public GameTest {
 
 TEST_F(ShotGauges, EachGaugeRunsUpAndDownBetweenItsBoundsInHalfSteps) {
     const struct {
-        double phase;
+        std::int16_t phase;
         const char* name;
         std::map<std::int64_t, double> values;
     } kGauges[] = {
-        {0, "Power", {{1, 1100.5}, {699, 1449.5}, {700, 1450}, {701, 1449.5}, {1400, 1100}}},
-        {1, "Angle", {{1, 5.5}, {160, 85}, {161, 84.5}, {320, 5}, {321, 5.5}}},
+        {kPhaseReady,
+         "Power",
+         {{1, 1100.5}, {699, 1449.5}, {700, 1450}, {701, 1449.5}, {1400, 1100}}},
+        {kPhasePowerGauge, "Angle", {{1, 5.5}, {160, 85}, {161, 84.5}, {320, 5}, {321, 5.5}}},
         // Counted in hundredths: 15 / 100 at the third step, not three sums of 0.05.
-        {2, "Azimuth", {{1, 0.05}, {3, 0.15}, {160, 8}, {161, 7.95}, {480, -8}, {481, -7.95}}},
+        {kPhaseAngleGauge,
+         "Azimuth",
+         {{1, 0.05}, {3, 0.15}, {160, 8}, {161, 7.95}, {480, -8}, {481, -7.95}}},
     };
     for (const auto& gauge : kGauges) {
         SCOPED_TRACE(gauge.name);
@@ -64,7 +68,7 @@ TEST_F(ShotGauges, TheRightButtonAlsoStartsAShotFromTheFirstValues) {
 }
 
 TEST_F(ShotGauges, PressesWhileABallFliesDoNothing) {
-    for (double phase : {4.0, 6.0}) {
+    for (const std::int16_t phase : {kPhasePlayerFlight, kPhaseOpponentFlight}) {
         Set("ShotPhase", phase);
         const std::int64_t yields = platform.YieldCount();
         PressShoot();
@@ -80,7 +84,7 @@ TEST_F(ShotGauges, NewGameGivesTheButtonBackReadyForAFreshShot) {
     EXPECT_EQ(Get("ShotPhase"), 0);
     EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
 
-    Set("ShotPhase", 5);  // while the computer is to shoot
+    Set("ShotPhase", kPhaseOpponentToShoot);
     Control<Button>("CommandShoot").SetCaption("Opponent's Shot");
     NewGame();
     EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");

@@ -20,7 +20,7 @@ class ShotTurn : public GameTest {
     // The far rack as one digit a cup, 1 for standing, and the count of cups left.
     void SetRack(const std::string& rack) {
         for (int cup = 1; cup <= kCupCount; ++cup) {
-            Set(Cup(cup), rack[cup - 1] == '1' ? -1 : 0);
+            Set(Cup(cup), rack[cup - 1] == '1' ? kTrue : kFalse);
         }
         Set("CupsLeft", static_cast<double>(std::count(rack.begin(), rack.end(), '1')));
     }
@@ -48,7 +48,7 @@ class ShotTurn : public GameTest {
 };
 
 TEST_F(ShotTurn, AMissIsCountedAtOnceAndAMadeCupAfterAWaitWithTheBallHandedBack) {
-    Set("HeadToHead", 0);
+    Set("HeadToHead", kFalse);
     const std::int64_t yields = platform.YieldCount();
     Miss();
     EXPECT_EQ(platform.YieldCount() - yields, 494);
@@ -101,9 +101,9 @@ TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsS
     // Skill factor, slot, its record, numeric shot used, shots before the last cup,
     // the name typed (null when no name box is to be shown), and the record after.
     const std::tuple<double, std::string, double, double, double, const char*, double> kWins[] = {
-        {1.0, "Beginner", 10, 0, 9, nullptr, 10},   // as many shots
-        {1.0, "Beginner", 50, -1, 9, nullptr, 50},  // after a numeric shot
-        {1.0, "Beginner", 999, 0, 0, "", 1},        // a cancelled name is stored empty
+        {1.0, "Beginner", 10, kFalse, 9, nullptr, 10},  // as many shots
+        {1.0, "Beginner", 50, kTrue, 9, nullptr, 50},   // after a numeric shot
+        {1.0, "Beginner", 999, kFalse, 0, "", 1},       // a cancelled name is stored empty
         {0.2, "Expert", 5, 0, 0, "Eve", 1},
         {0.3, "Expert", 5, 0, 0, nullptr, 5},  // no level has this skill factor
     };
@@ -182,7 +182,7 @@ TEST_F(ShotTurn, AReplayBeforeAnyShotOfTheGameShowsNoPercentage) {
     Set("LastAngle", 5);
     Set("LastHandY", 30);
     Set("LastHandZ", -48);
-    Set("Replaying", -1);
+    Set("Replaying", kTrue);
     PlayerShot(0, 0, 0);
     EXPECT_EQ(Text("TextShootingPercentage"), "0");
 }

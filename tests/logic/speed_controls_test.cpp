@@ -28,7 +28,7 @@ TEST_F(SpeedControlsTest, EndTurnSkipsTheWaitingComputerButDoesNotReleaseAPause)
     EXPECT_EQ(Turn(), "0 Shoot");
     EXPECT_EQ(Values("BallX BallY BallZ"), "-2 30 -48");
     // The next press starts the power gauge, not the computer.
-    platform.AtYield(5, [&] { Set("ShotPhase", 0); });
+    platform.AtYield(5, [&] { Set("ShotPhase", kPhaseReady); });
     PressShoot();
     EXPECT_EQ(platform.RandomsDrawn(), 0u);
 
