@@ -12,5 +12,6 @@ using Arguments = std::vector<std::string>;
 int RunProject(const Arguments& args);
 int RunFlight(const Arguments& args);
 int RunScenario(const Arguments& args);
+int RunMonkey(const Arguments& args);
 
 }  // namespace dorvanta::lab

@@ -1,6 +1,6 @@
 // dorvanta-lab: a developer tool built from the game library. It projects
-// points, flies single balls and plays scripted games, all headless, in the
-// user's locale as the game's desktop runs.
+// points, flies single balls, plays scripted games and plays at random, all
+// headless, in the user's locale as the game's desktop runs.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
     if (command == "scenario") {
         return RunScenario(args);
     }
-    std::fprintf(stderr, "usage: dorvanta-lab project|flight|scenario ARGUMENTS...\n");
+    if (command == "monkey") {
+        return RunMonkey(args);
+    }
+    std::fprintf(stderr, "usage: dorvanta-lab project|flight|scenario|monkey ARGUMENTS...\n");
     return 2;
 }
