@@ -40,27 +40,6 @@ class LevelsMenuTest : public GameTest {
     }
 };
 
-TEST_F(LevelsMenuTest, BeforeTheFirstShotEachItemTakesEffectAtOnceWithoutANewGame) {
-    SetRack("Opponent", {2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
-    for (const Choice& c : {
-             Choice{"MenuOptionIntermediate", "MenuSkillLevel", "SkillFactor", 0.5},
-             Choice{"MenuOptionExpert", "MenuSkillLevel", "SkillFactor", 0.2},
-             Choice{"MenuOptionIntermediateOpponent", "MenuOpponentSkillLevel",
-                    "OpponentErrorScale", 0.5},
-             Choice{"MenuOptionExpertOpponent", "MenuOpponentSkillLevel", "OpponentErrorScale",
-                    0.2},
-             Choice{"MenuOptionProOpponent", "MenuOpponentSkillLevel", "OpponentErrorScale", 0.16},
-             Choice{"MenuOptionIndividual", "MenuGameType", "HeadToHead", kFalse},
-         }) {
-        SCOPED_TRACE(c.item);
-        ChooseMenu(c.item);
-        ExpectChosen(c);
-    }
-    EXPECT_TRUE(platform.Boxes().empty());
-    EXPECT_EQ(Get("OpponentCupsLeft"), 9);
-    EXPECT_FALSE(NearRackDrawn());
-}
-
 TEST_F(LevelsMenuTest, AfterAShotCancelKeepsEverythingAndOkStartsANewGameWithTheNewChoice) {
     EXPECT_TRUE(NearRackDrawn());
     GameUnderWay();

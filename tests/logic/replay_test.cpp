@@ -6,18 +6,6 @@ namespace {
 
 using ReplayTest = GameTest;
 
-TEST_F(ReplayTest, IndividualReplayOfAMakeShowsItAgainAndChangesNoCount) {
-    ChooseMenu("MenuOptionIndividual");
-    PlayerMakesCupOne();
-    std::string duringFlight;
-    platform.AtYield(10, [&] { duringFlight = Standing("CupStanding"); });
-    Click("CommandReplay");
-    EXPECT_EQ(duringFlight, "1 2 3 4 5 6 7 8 9 10");
-    EXPECT_EQ(Standing("CupStanding"), "2 3 4 5 6 7 8 9 10");
-    EXPECT_EQ(Values("CupsLeft ShotsTaken Replaying"), "9 1 0");
-    EXPECT_EQ(Turn(), "0 Shoot");
-}
-
 TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurrentOneBack) {
     Set("ShotsTaken", 1);
     SetRack("Opponent", {1, 2, 3, 4, 5, 6, 9}, 7);

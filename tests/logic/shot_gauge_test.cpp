@@ -78,19 +78,6 @@ TEST_F(ShotGauges, PressesWhileABallFliesDoNothing) {
     }
 }
 
-TEST_F(ShotGauges, NewGameGivesTheButtonBackReadyForAFreshShot) {
-    platform.AtYield(10, [this] { NewGame(); });
-    PressShoot();  // New Game during the power gauge
-    EXPECT_EQ(Get("ShotPhase"), 0);
-    EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
-
-    Set("ShotPhase", kPhaseOpponentToShoot);
-    Control<Button>("CommandShoot").SetCaption("Opponent's Shot");
-    NewGame();
-    EXPECT_EQ(Control<Button>("CommandShoot").Caption(), "Shoot");
-    EXPECT_EQ(Get("ShotPhase"), 0);
-}
-
 // Each bar as its gauge draws it at the step that reaches the value: the power
 // and vertical-angle bars full, the horizontal one at its left end.
 TEST_F(ShotGauges, TheGaugePanelDrawsEachBarAtItsValue) {

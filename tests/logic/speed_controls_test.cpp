@@ -62,30 +62,6 @@ class CalibrationTest : public GameTest {
     double StoredFactor() { return DataFile(platform).ReadSettings().CalibrationFactor; }
 };
 
-TEST_F(CalibrationTest, AcceptsOnlyDigitsWithAtMostOnePointAndStoresTheFactor) {
-    main.CalibrationFactor = 7;
-    for (const std::string text : {"", ".", "1.2.3", "-5", "1e3", "1,5", " 5", "+5", "abc"}) {
-        SCOPED_TRACE(text);
-        platform.QueueAnswer(BoxAnswer::Ok);
-        EXPECT_EQ(Enter(text), text);
-        EXPECT_EQ(LastBox(), "Please enter a valid positive number.");
-        EXPECT_TRUE(Calibrate().Visible());
-    }
-    EXPECT_EQ(platform.Boxes().size(), 9u);  // one message for each
-    EXPECT_EQ(main.CalibrationFactor, 7);
-    EXPECT_EQ(StoredFactor(), 0);
-    const std::pair<std::string, double> accepted[] = {
-        {"5.", 5}, {".5", 0.5}, {"007", 7}, {"0", 0}, {"2500.25", 2500.25}};
-    for (const auto& [text, value] : accepted) {
-        SCOPED_TRACE(text);
-        Enter(text);
-        EXPECT_EQ(main.CalibrationFactor, value);
-        EXPECT_EQ(StoredFactor(), value);
-        EXPECT_FALSE(Calibrate().Visible());
-    }
-    EXPECT_EQ(platform.Boxes().size(), 9u);
-}
-
 // Regression: 400 nines read as a factor of 0, and factors that pace a step for
 // hours were taken.
 TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefused) {
