@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
-#include <QTime>
 #include <QTimer>
 #include <cmath>
 
@@ -18,6 +18,10 @@ namespace dorvanta {
 namespace {
 
 constexpr double kMillisPerSecond = 1000;
+constexpr std::int64_t kMicrosPerSecond = 1'000'000;
+constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
+// Time-zone changes (daylight saving) are picked up within this long.
+constexpr std::chrono::minutes kUtcOffsetLifetime{1};
 constexpr int kFaultExitCode = 1;
 // Random() keeps the top 24 bits of a draw: exactly the precision of a float
 // in [0, 1), so the result can never round up to 1.
@@ -101,10 +105,25 @@ void QtPlatform::WaitUntil(double deadline) {
     ThrowIfEnding();
 }
 
-// Local time, so the day starts at the player's midnight; milliseconds are
-// plenty, since every wait is measured on the monotonic clock.
+// The calibration reads the time of day once a pass, so a read must cost far
+// less than a yield: the local offset from UTC is looked up only now and then.
+std::int64_t QtPlatform::UtcOffsetSeconds() {
+    const auto steadyNow = std::chrono::steady_clock::now();
+    if (steadyNow >= nextOffsetCheck_) {
+        utcOffsetSeconds_ = QDateTime::currentDateTime().offsetFromUtc();
+        nextOffsetCheck_ = steadyNow + kUtcOffsetLifetime;
+    }
+    return utcOffsetSeconds_;
+}
+
+// Local time, so the day starts at the player's midnight.
 double QtPlatform::TimeOfDay() {
-    return QTime::currentTime().msecsSinceStartOfDay() / kMillisPerSecond;
+    const std::int64_t micros = std::chrono::duration_cast<std::chrono::microseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count() +
+                                UtcOffsetSeconds() * kMicrosPerSecond;
+    const std::int64_t sinceMidnight = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
+    return static_cast<double>(sinceMidnight) / kMicrosPerSecond;
 }
 
 double QtPlatform::MonotonicSeconds() {

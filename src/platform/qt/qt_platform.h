@@ -74,10 +74,13 @@ class QtPlatform : public Platform {
     void ThrowIfEnding() const;
     void ReportFaultAndQuit(const char* description) noexcept;
     FormWindow* Find(const Form& form) const;
+    std::int64_t UtcOffsetSeconds();
 
     bool ending_ = false;
     double scale_ = 1;
     std::mt19937 generator_;
+    std::int64_t utcOffsetSeconds_ = 0;
+    std::chrono::steady_clock::time_point nextOffsetCheck_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
     // Unloaded windows waiting for Qt to delete them once their events have unwound.
     std::vector<QPointer<FormWindow>> retired_;
