@@ -40,10 +40,15 @@ class ConsolePlatform : public QtPlatform {
     [[noreturn]] void EndProgram() override { throw QuitRequested{}; }
 };
 
-// Qt's offscreen platform needs no display, so this works on a machine
-// without one, and a yield costs what it costs the game.
+// On a desktop the yields go through the same window system as the game's, so
+// the factor is the one the game's own calibration would measure there; with
+// no display at all Qt's offscreen platform stands in.
 int Calibrate(char* program) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (noDisplay) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, &program);
     ConsolePlatform platform;
