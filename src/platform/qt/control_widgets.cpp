@@ -13,7 +13,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <string>
+#include <utility>
 
 #include "platform/qt/picture_render.h"
 
@@ -25,6 +27,7 @@ constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
 constexpr int kLineThickness = 2;  // pixels of an etched separator
 constexpr int kPictureBorder = 2;  // pixels of a picture area's sunken edge
+constexpr int kFrameMillis = 16;   // one frame of a 60 Hz screen
 
 bool RunsAcross(const Geometry& geometry) {
     return geometry.width >= geometry.height;
@@ -231,12 +234,22 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(kPictureBorder);
         setAttribute(Qt::WA_OpaquePaintEvent);
+        frame_.setSingleShot(true);
+        connect(&frame_, &QTimer::timeout, this, [this] {
+            if (std::exchange(changedInFrame_, false)) {
+                ShowChange();
+            }
+        });
     }
 
     void Refresh() override {
         SyncCommon(*this, *model_);
-        Render();
-        update();
+        stale_ = true;
+        if (frame_.isActive()) {
+            changedInFrame_ = true;
+        } else {
+            ShowChange();
+        }
     }
 
     void SetScale(double scale) override {
@@ -248,8 +261,8 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (model_ != nullptr && image_.devicePixelRatio() != devicePixelRatioF()) {
-            Render();  // moved to a screen of another density
+        if (model_ != nullptr && (stale_ || image_.devicePixelRatio() != devicePixelRatioF())) {
+            Render();
         }
         QPainter painter(this);
         painter.drawImage(contentsRect().topLeft(), image_);
@@ -270,12 +283,24 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
     }
 
   private:
+    // A drawing reaches the screen at once, and the ones that follow within the
+    // same frame of the screen only at its end: a gauge at the Professional's
+    // pace draws many times a frame, and painting each would slow it down.
+    void ShowChange() {
+        update();
+        frame_.start(kFrameMillis);
+    }
+
     void Render() {
         image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
                                    contentsRect().size(), scale_, devicePixelRatioF());
+        stale_ = false;
     }
 
     QImage image_;
+    QTimer frame_;
+    bool stale_ = true;
+    bool changedInFrame_ = false;
     double scale_ = 1;
     bool pressed_ = false;
 };
