@@ -155,8 +155,7 @@ TEST_F(ScenarioTest, TheRunnerGivesEachScriptItsVerdictAndReport) {
 // game did not start with a read-only one. Root may write any file, so as root
 // the lab plays as nobody, from a copy that user can run.
 TEST(ScenarioLab, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
-    std::string pattern = (fs::temp_directory_path() / "dorvanta-read-only-XXXXXX").string();
-    const fs::path directory = ::mkdtemp(pattern.data());
+    const fs::path directory = NewTempDir("dorvanta-read-only-");
     fs::copy_file(DORVANTA_LAB, directory / "lab");
     std::ofstream(directory / "script.txt") << "set CalibrationFactor 0\n"
                                                "menu MenuOptionIndividual\n"
