@@ -42,7 +42,9 @@ class MeasuringNotice : public QLabel {
 
 std::filesystem::path UserDataFolder() {
     const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::filesystem::path(shared.toStdString()) / kDataFolderName;
+    // UTF-16, not UTF-8: on Windows a path takes narrow text in the ANSI code
+    // page, which would garble a user folder named in letters outside ASCII.
+    return std::filesystem::path(shared.toStdU16String()) / kDataFolderName;
 }
 
 void EnterDataFolder(Platform& platform, const std::filesystem::path& folder) {

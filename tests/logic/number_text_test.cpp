@@ -60,12 +60,21 @@ TEST(NumberTexts, NumbersTooLargeForADoubleAreNotReadAsZero) {
     EXPECT_EQ(WholeNumber("1.7976931348623157e308"), kLargest);
 }
 
+// German, by the C library's name for it: Windows names its locales by
+// language and country.
+#ifdef _WIN32
+constexpr const char* kDecimalCommaLocale = "German_Germany";
+#else
+constexpr const char* kDecimalCommaLocale = "de_DE.UTF-8";
+#endif
+
 class DecimalCommaLocale : public GameTest {
   protected:
     void SetUp() override {
         previous_ = std::setlocale(LC_ALL, nullptr);
-        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-            << "the de_DE.UTF-8 locale is missing; scripts/setup.sh generates it";
+        ASSERT_NE(std::setlocale(LC_ALL, kDecimalCommaLocale), nullptr)
+            << "the locale " << kDecimalCommaLocale
+            << " is missing; on Linux scripts/setup.sh generates it";
         ASSERT_STREQ(std::localeconv()->decimal_point, ",");
         GameTest::SetUp();
     }

@@ -5,22 +5,31 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace dorvanta {
 
+// A folder of its own under the system's temporary folder, named `prefix` and
+// a random number; a name that is taken is drawn again.
+inline std::filesystem::path NewTempDir(const std::string& prefix) {
+    std::random_device random;
+    for (;;) {
+        const std::filesystem::path dir =
+            std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+        if (std::filesystem::create_directory(dir)) {
+            return dir;
+        }
+    }
+}
+
 class InTempDir : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dorvanta-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        std::filesystem::current_path(dir_ = pattern);
-    }
+    void SetUp() override { std::filesystem::current_path(dir_ = NewTempDir("dorvanta-")); }
 
     void TearDown() override {
         std::filesystem::current_path(previous_);
