@@ -80,8 +80,8 @@ class MainWindowTest : public testing::Test {
     QWidget* window_ = nullptr;
 };
 
-// A small window with a button, a digit-refusing text box and a menu that
-// record what reaches them.
+// A small window with a button, a digit-refusing text box, a picture and a
+// menu that record what reaches them.
 class ProbeForm : public Form {
   public:
     explicit ProbeForm(Platform& platform)
@@ -94,10 +94,12 @@ class ProbeForm : public Form {
         text = &AddTextBox("TextNoDigits", {120, 900, 1500, 375});
         text->onKeyPress = [](char& key) { key = key >= '0' && key <= '9' ? 0 : key; };
         text->onChange = [this] { ++textChanges; };
+        picture = &AddPicture("PictureProbe", {1620, 120, 1500, 1200}, 0xFFFFFFu);
     }
 
     Button* button;
     TextBox* text;
+    Picture* picture;
     std::vector<int> presses;
     int clicks = 0, textChanges = 0, quits = 0;
 };

@@ -14,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -50,6 +51,42 @@ int MouseButtonCode(Qt::MouseButton button) {
             return 0;
     }
 }
+
+// A change reaches the screen at once, and the ones that follow within the
+// same frame of the screen only at its end: a gauge at the Professional's pace
+// changes its picture and its box many times a frame, and painting each would
+// slow the gauge down.
+class FramePacer {
+  public:
+    explicit FramePacer(std::function<void()> show) : show_(std::move(show)) {
+        frame_.setSingleShot(true);
+        QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] {
+            if (std::exchange(changedInFrame_, false)) {
+                Show();
+            }
+        });
+    }
+
+    bool InFrame() const { return frame_.isActive(); }
+
+    void Changed() {
+        if (InFrame()) {
+            changedInFrame_ = true;
+        } else {
+            Show();
+        }
+    }
+
+  private:
+    void Show() {
+        show_();
+        frame_.start(kFrameMillis);
+    }
+
+    std::function<void()> show_;
+    QTimer frame_;
+    bool changedInFrame_ = false;
+};
 
 class ButtonWidget : public QPushButton, public ModelView<Button> {
   public:
@@ -99,7 +136,12 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
         connect(this, &QLineEdit::textEdited, this, [this] { AdoptEditedText(); });
     }
 
+    // The box takes the change at once, so what the player types next edits
+    // the latest text; only its painting waits for the frame's end.
     void Refresh() override {
+        if (pacer_.InFrame()) {
+            setUpdatesEnabled(false);
+        }
         SyncCommon(*this, *model_);
         setReadOnly(model_->ReadOnly());
         setToolTip(QString::fromStdString(model_->ToolTip()));
@@ -112,6 +154,7 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
         } else {
             setCursorPosition(model_->SelStart());
         }
+        pacer_.Changed();
     }
 
   protected:
@@ -161,6 +204,11 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
             m.SetSelection(caret, 0);
         });
     }
+
+    FramePacer pacer_{[this] {
+        setUpdatesEnabled(true);
+        update();
+    }};
 };
 
 class LabelWidget : public QLabel, public ModelView<Label> {
@@ -234,22 +282,12 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(kPictureBorder);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        frame_.setSingleShot(true);
-        connect(&frame_, &QTimer::timeout, this, [this] {
-            if (std::exchange(changedInFrame_, false)) {
-                ShowChange();
-            }
-        });
     }
 
     void Refresh() override {
         SyncCommon(*this, *model_);
         stale_ = true;
-        if (frame_.isActive()) {
-            changedInFrame_ = true;
-        } else {
-            ShowChange();
-        }
+        pacer_.Changed();
     }
 
     void SetScale(double scale) override {
@@ -283,14 +321,6 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
     }
 
   private:
-    // A drawing reaches the screen at once, and the ones that follow within the
-    // same frame of the screen only at its end: a gauge at the Professional's
-    // pace draws many times a frame, and painting each would slow it down.
-    void ShowChange() {
-        update();
-        frame_.start(kFrameMillis);
-    }
-
     void Render() {
         image_ = RenderDisplayList(model_->DisplayList(), model_->BackColor(),
                                    contentsRect().size(), scale_, devicePixelRatioF());
@@ -298,9 +328,8 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
     }
 
     QImage image_;
-    QTimer frame_;
+    FramePacer pacer_{[this] { update(); }};
     bool stale_ = true;
-    bool changedInFrame_ = false;
     double scale_ = 1;
     bool pressed_ = false;
 };
