@@ -82,11 +82,11 @@ type_into 367 6547 1250   # TextPower
 type_into 1087 6547 45    # TextAngle
 type_into 1807 6547 0     # TextAzimuth
 click 2467 6547           # the numeric Shoot button
-sleep 2
+sleep 4.3
 photograph "$window" flight
-sleep 6.5             # the rest of the flight, and the pause of the made cup
+sleep 4.2             # the rest of the flight, and the pause of the made cup
 shoot                 # "Opponent's Shot"
-sleep 1.8
+sleep 3.0
 photograph "$window" head_to_head
 
 xdotool key --window "$window" alt+o c # Options > Change Colors...
