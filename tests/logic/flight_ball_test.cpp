@@ -1,65 +1,16 @@
 // The physics of one ball's flight alone, against a rack laid out as a new game
 // lays it out: no pacing and no drawing.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "core/rack.h"
-#include "flight/fly_ball.h"
+#include "game_test.h"
 
 namespace dorvanta {
 namespace {
 
 using Kind = FlightEventKind;
-
-// A rack laid out as a new game lays it out, a ball and its flags as plain
-// storage that a test may change, also from the hooks (onPace gets the step,
-// onPausedYield the count); and what the last flight did.
-struct FlightTable : FlightHooks {
-    explicit FlightTable(bool nearRack = false)
-        : rack(NewRack(nearRack ? RackEnd::Near : RackEnd::Far, kCupRadius)),
-          handZ(nearRack ? kOpponentHandZ : kPlayerHandZ),
-          heading(nearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack) {}
-    void StandOnly(std::initializer_list<int> cups) {
-        rack.CupStanding.fill(kFalse);
-        for (int cup : cups) {
-            rack.CupStanding[cup] = kTrue;
-        }
-    }
-
-    void Draw() override { drawnX.push_back(x); }
-    void Pace() override { onPace(++paces); }
-    void PausedYield() override { onPausedYield(++pausedYields); }
-    void OnEvent(const FlightEvent& event) override { events.push_back(event); }
-
-    FlightTable& Fly(const FlightLaunch& launch) {
-        steps = FlyBall(launch, rack, FlightEnds{heading, handZ},
-                        FlightBall{x, y, z, inCup, stopFlight, paused, nearestCup}, FlightPhysics{},
-                        *this);
-        madeCup = inCup != kFalse ? nearestCup : 0;
-        return *this;
-    }
-    FlightTable& FlyShot(double power, double angle, double azimuth, double handX = 0) {
-        return Fly(LaunchFromShot(power, angle, azimuth, handX, 30, handZ));
-    }
-
-    Rack rack;
-    double handZ;
-    FlightHeading heading;
-    double x = 0, y = 0, z = 0;
-    Flag inCup = kFalse, stopFlight = kFalse, paused = kFalse;
-    std::int16_t nearestCup = 0;
-    std::function<void(std::int64_t)> onPace = [](std::int64_t) {};
-    std::function<void(std::int64_t)> onPausedYield = [](std::int64_t) {};
-    std::vector<FlightEvent> events;
-    std::vector<double> drawnX;  // the ball's x at every redraw
-    std::int64_t steps = 0, paces = 0, pausedYields = 0;
-    int madeCup = 0;  // 0 when the ball is not in a cup
-};
 
 // Each contact as "kind step cup", then "end steps madeCup".
 std::string Trace(const FlightTable& flight) {

@@ -1,12 +1,13 @@
 // A loaded main window on the scripted desktop, in a fresh working folder, for
 // the tests of play: controls by name, members by name, shots flown from
 // exact values the way the fourth press or "Opponent's Shot" flies them, and a
-// look at both racks and the drawing.
+// look at both racks and the drawing; and single flights outside the game.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,31 +20,51 @@
 
 namespace dorvanta {
 
-// A computer's shot flown outside the game at a near rack in its new-game
-// layout with only `cups` standing, every contact written down in order.
-struct ComputerFlight : FlightHooks {
-    ComputerFlight(const std::vector<int>& cups, double rackZ, double power, double angle,
-                   double azimuth, double handX) {
-        Rack rack = NewRack(RackEnd::Near, kCupRadius);
+// One ball's flight alone, outside the game, at a rack laid out as a new game
+// lays it out at the far end or (for the computer's throws) the near one. The
+// ball and its flags are plain storage that a test may change, also from the
+// hooks (onPace gets the step, onPausedYield the count); and what the last
+// flight did.
+struct FlightTable : FlightHooks {
+    explicit FlightTable(bool nearRack = false)
+        : rack(NewRack(nearRack ? RackEnd::Near : RackEnd::Far, kCupRadius)),
+          handZ(nearRack ? kOpponentHandZ : kPlayerHandZ),
+          heading(nearRack ? FlightHeading::TowardNearRack : FlightHeading::TowardFarRack) {}
+    void StandOnly(const std::vector<int>& cups) {
         rack.CupStanding.fill(kFalse);
         for (int cup : cups) {
             rack.CupStanding[cup] = kTrue;
         }
-        rack.RackZ = rackZ;
-        double x = 0, y = 0, z = 0;
-        Flag stop = kFalse, paused = kFalse;
-        FlyBall(LaunchFromShot(power, angle, azimuth, handX, kHandHeight, kOpponentHandZ), rack,
-                FlightEnds{FlightHeading::TowardNearRack, kOpponentHandZ},
-                FlightBall{x, y, z, inCup, stop, paused, nearestCup}, FlightPhysics{}, *this);
-    }
-    void OnEvent(const FlightEvent& event) override { kinds.push_back(event.kind); }
-    bool Touched(FlightEventKind kind) const {
-        return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
     }
 
-    Flag inCup = kFalse;
+    void Draw() override { drawnX.push_back(x); }
+    void Pace() override { onPace(++paces); }
+    void PausedYield() override { onPausedYield(++pausedYields); }
+    void OnEvent(const FlightEvent& event) override { events.push_back(event); }
+
+    FlightTable& Fly(const FlightLaunch& launch) {
+        steps = FlyBall(launch, rack, FlightEnds{heading, handZ},
+                        FlightBall{x, y, z, inCup, stopFlight, paused, nearestCup}, FlightPhysics{},
+                        *this);
+        madeCup = inCup != kFalse ? nearestCup : 0;
+        return *this;
+    }
+    FlightTable& FlyShot(double power, double angle, double azimuth, double handX = 0) {
+        return Fly(LaunchFromShot(power, angle, azimuth, handX, kHandHeight, handZ));
+    }
+
+    Rack rack;
+    double handZ;
+    FlightHeading heading;
+    double x = 0, y = 0, z = 0;
+    Flag inCup = kFalse, stopFlight = kFalse, paused = kFalse;
     std::int16_t nearestCup = 0;
-    std::vector<FlightEventKind> kinds;
+    std::function<void(std::int64_t)> onPace = [](std::int64_t) {};
+    std::function<void(std::int64_t)> onPausedYield = [](std::int64_t) {};
+    std::vector<FlightEvent> events;
+    std::vector<double> drawnX;  // the ball's x at every redraw
+    std::int64_t steps = 0, paces = 0, pausedYields = 0;
+    int madeCup = 0;  // 0 when the ball is not in a cup
 };
 
 class GameTest : public InTempDir {

@@ -1,5 +1,7 @@
-#include "opponent/opponent_aim.h"
+#include <tuple>
+
 #include "game_test.h"
+#include "opponent/opponent_aim.h"
 
 namespace dorvanta {
 namespace {
@@ -50,16 +52,13 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
         SCOPED_TRACE(&c - cases);
         QueueThree(0.5f);  // the errors cancel
         const OpponentAim aim = Choose(c.cups, c.cupsLeft);
-        EXPECT_TRUE(aim.hasLaunch);
-        EXPECT_EQ(aim.handX, c.handX);
-        EXPECT_EQ(aim.power, c.power);
-        EXPECT_EQ(aim.angle, 135);
-        EXPECT_EQ(aim.azimuth, 0);
-        const ComputerFlight flight(c.cups, c.rackZ, aim.power, aim.angle, 0, aim.handX);
-        EXPECT_EQ(flight.inCup, kTrue);
-        EXPECT_EQ(flight.nearestCup, c.cup);
-        EXPECT_FALSE(flight.Touched(FlightEventKind::Rim));
-        EXPECT_FALSE(flight.Touched(FlightEventKind::Wall));
+        EXPECT_EQ(std::tuple(aim.hasLaunch, aim.handX, aim.power, aim.angle, aim.azimuth),
+                  std::tuple(true, c.handX, c.power, 135.0, 0.0));
+        FlightTable flight(true);
+        flight.StandOnly(c.cups);
+        flight.rack.RackZ = c.rackZ;
+        EXPECT_EQ(flight.FlyShot(aim.power, aim.angle, 0, aim.handX).madeCup, c.cup);
+        EXPECT_EQ(flight.events.size(), 1u);  // straight in: no bounce, rim or wall first
     }
 }
 
