@@ -87,6 +87,11 @@ class GameTest : public InTempDir {
     const std::vector<DrawCommand>& Drawing() { return main.Picture1().DisplayList(); }
     // A secondary window while it is loaded, else nullptr.
     Form* Window(const std::string& name) { return platform.LoadedForm(name); }
+    // A control of a loaded secondary window.
+    template <class T>
+    T& In(const std::string& window, const std::string& control) {
+        return dynamic_cast<T&>(*Window(window)->FindControl(control));
+    }
     std::string LastBox() { return platform.Boxes().empty() ? "" : platform.Boxes().back().text; }
 
     double Get(const std::string& member) { return probe.Get(member); }

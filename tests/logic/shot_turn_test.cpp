@@ -1,36 +1,16 @@
-#include <algorithm>
-#include <cmath>
 #include <string>
 #include <tuple>
 #include <utility>
 
+#include "flight/fly_ball.h"
 #include "game_test.h"
 #include "records/data_file.h"
 
 namespace dorvanta {
 namespace {
 
-const double kRowSpacing = std::sqrt(3.0) * 2;
-
 class ShotTurn : public GameTest {
   protected:
-    void Make() { PlayerShot(1250, 45, 0); }  // cup 1 of a new rack, in 474 steps
-    void Miss() { PlayerShot(1100, 5, 0); }   // over the rack, in 494 steps
-    static std::string Cup(int cup) { return "CupStanding(" + std::to_string(cup) + ")"; }
-    // The far rack as one digit a cup, 1 for standing, and the count of cups left.
-    void SetRack(const std::string& rack) {
-        for (int cup = 1; cup <= kCupCount; ++cup) {
-            Set(Cup(cup), rack[cup - 1] == '1' ? kTrue : kFalse);
-        }
-        Set("CupsLeft", static_cast<double>(std::count(rack.begin(), rack.end(), '1')));
-    }
-    std::string Rack() {
-        std::string rack;
-        for (int cup = 1; cup <= kCupCount; ++cup) {
-            rack += Get(Cup(cup)) != 0 ? '1' : '0';
-        }
-        return rack + " " + std::to_string(static_cast<int>(Get("CupsLeft")));
-    }
     // Shots taken, shots made and the percentage, as the boxes show them.
     std::string Counts() {
         return Text("TextShotsTaken") + " " + Text("TextShotsMade") + " " +
@@ -39,38 +19,31 @@ class ShotTurn : public GameTest {
     // Makes the last cup of the rack with `shotsTaken` shots before it, answering No
     // to another game.
     void MakeTheLastCup(double shotsTaken, double skillFactor = 1.0) {
-        SetRack("1000000000");
+        SetRack("", {1}, 1);
         Set("ShotsTaken", shotsTaken);
         Set("SkillFactor", skillFactor);
         platform.QueueAnswer(BoxAnswer::No);
-        Make();
+        PlayerMakesCupOne();
     }
 };
 
+// The wait after a make runs on the monotonic clock, so midnight in the middle
+// of it neither ends it nor draws it out.
 TEST_F(ShotTurn, AMissIsCountedAtOnceAndAMadeCupAfterAWaitWithTheBallHandedBack) {
     Set("HeadToHead", kFalse);
-    const std::int64_t yields = platform.YieldCount();
-    Miss();
-    EXPECT_EQ(platform.YieldCount() - yields, 494);
+    PlayerMisses();
+    EXPECT_EQ(platform.YieldCount(), 494);
     EXPECT_GT(Get("BallZ"), 60);  // a missed ball stays where it ended
+    const double flight = 474 * kFlightStepSeconds;
+    platform.SetTimeOfDay(86400 - flight - 1.5);
     const double start = platform.MonotonicSeconds();
-    Make();
-    EXPECT_GT(platform.MonotonicSeconds() - start, 3.4);  // 474 steps and three seconds
+    PlayerMakesCupOne();
+    const double waited = platform.MonotonicSeconds() - start - flight;
+    EXPECT_GT(waited, 3);
+    EXPECT_LT(waited, 3 + 2 * ScriptedPlatform::kSecondsPerYield);
     EXPECT_EQ(Counts(), "2 1 50");
-    EXPECT_EQ(Rack(), "0111111111 9");
-    EXPECT_EQ(std::pair(Get("BallY"), Get("BallZ")), std::pair(30.0, -48.0));
-}
-
-TEST_F(ShotTurn, TheFourthAndSeventhMadeCupsReformTheRack) {
-    SetRack("1111111000");
-    Make();  // six left: the front three rows, one row back
-    EXPECT_EQ(Rack(), "1111110000 6");
-    EXPECT_EQ(Get("RackZ"), 36 + kRowSpacing);
-
-    SetRack("1000100110");
-    PlayerShot(1280, 45, 0);  // cup 1 of the moved rack; three left: the back triangle at home
-    EXPECT_EQ(Rack(), "0000100110 3");
-    EXPECT_EQ(Get("RackZ"), 36);
+    EXPECT_EQ(Standing("CupStanding") + " / " + Values("CupsLeft BallY BallZ"),
+              "2 3 4 5 6 7 8 9 10 / 9 30 -48");
 }
 
 TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
@@ -78,22 +51,15 @@ TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
     platform.QueueInput("Ann");
     MakeTheLastCup(9);
     ASSERT_EQ(platform.Boxes().size(), 2u);
-    EXPECT_EQ(platform.Boxes()[0].text,
-              "Congratulations.  You earned a new high score.  Please enter your name");
-    EXPECT_EQ(platform.Boxes()[0].title, "High Score");
-    EXPECT_EQ(platform.Boxes()[1].text, "You just won.  Do you want to play again?");
-    EXPECT_EQ(platform.Boxes()[1].title, "Dorvanta");
-    EXPECT_EQ(Get("HighScoreBeginner"), 10);
+    EXPECT_EQ(platform.Boxes()[0].title + ": " + platform.Boxes()[0].text,
+              "High Score: Congratulations.  You earned a new high score.  Please enter your name");
+    EXPECT_EQ(platform.Boxes()[1].title + ": " + platform.Boxes()[1].text,
+              "Dorvanta: You just won.  Do you want to play again?");
+    EXPECT_EQ(Values("HighScoreBeginner CupsLeft"), "10 0");
     EXPECT_EQ(probe.GetString("NameBeginner"), "Ann");
-    const StoredSettings stored = DataFile(platform).ReadSettings();
-    EXPECT_EQ(stored.HighScores[0].Score, 10);
-    EXPECT_EQ(stored.HighScores[0].Name, "Ann");
-
     // No: the empty rack stays and the counts go on.
-    EXPECT_EQ(Get("CupsLeft"), 0);
-    Make();
-    EXPECT_EQ(Text("TextShotsTaken"), "11");
-    EXPECT_EQ(Text("TextShootingPercentage"), "90.9090909090909");
+    PlayerMakesCupOne();
+    EXPECT_EQ(Counts(), "11 10 90.9090909090909");
     EXPECT_EQ(platform.Boxes().size(), 2u);
 }
 
@@ -142,36 +108,29 @@ TEST_F(ShotTurn, TheHighScoreNameShownIsTheNameTheFileHolds) {
         MakeTheLastCup(0);
         EXPECT_EQ(DataFile(platform).ReadSettings().HighScores[0].Name, stored);
         EXPECT_EQ(probe.GetString("NameBeginner"), stored);
-        main.FindMenuItem("MenuOptionViewHighScores")->Click();
-        Form& window = *Window("FormHighScores");
-        EXPECT_EQ(dynamic_cast<Label&>(*window.FindControl("LabelNameBeginner")).Caption(), stored);
-        dynamic_cast<Button&>(*window.FindControl("CommandOK")).Click();
+        ChooseMenu("MenuOptionViewHighScores");
+        EXPECT_EQ(In<Label>("FormHighScores", "LabelNameBeginner").Caption(), stored);
+        In<Button>("FormHighScores", "CommandOK").Click();
     }
 }
 
-TEST_F(ShotTurn, NewGameDuringTheFlightLeavesTheNewGamesPercentageAlone) {
-    platform.AtYield(100, [this] {
+// Regression: the ball drops into the cup in the step whose yield runs New Game;
+// the shot belongs to a game that no longer exists and scores nothing in the
+// new, not even the percentage the new game shows.
+TEST_F(ShotTurn, ACupMadeAsTheGameIsResetIsNotScoredInTheNewGame) {
+    platform.AtYield(474, [this] {
         NewGame();
         Control<TextBox>("TextShootingPercentage").SetText("untouched");
     });
-    Miss();
-    EXPECT_EQ(Text("TextShootingPercentage"), "untouched");
-    EXPECT_EQ(Get("ShotsTaken"), 0);
-}
-
-// Regression: the ball drops into the cup in the step whose yield runs New Game;
-// the shot belongs to a game that no longer exists and scores nothing in the new.
-TEST_F(ShotTurn, ACupMadeAsTheGameIsResetIsNotScoredInTheNewGame) {
-    platform.AtYield(474, [this] { NewGame(); });
-    Make();
-    EXPECT_EQ(Rack(), "1111111111 10");
-    EXPECT_EQ(Counts(), "0 0 0");
+    PlayerMakesCupOne();
+    EXPECT_EQ(Values("CupsLeft ShotsTaken CupStanding(1)"), "10 0 -1");
+    EXPECT_EQ(Counts(), "0 0 untouched");
 }
 
 // Regression: the shot count is 16 bits and must not wrap.
 TEST_F(ShotTurn, TheShotCountStopsAtItsLargestValue) {
     Set("ShotsTaken", 32767);
-    Miss();
+    PlayerMisses();
     EXPECT_EQ(Get("ShotsTaken"), 32767);
     EXPECT_EQ(Text("TextShotsTaken"), "32767");
 }
