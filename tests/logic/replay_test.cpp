@@ -1,5 +1,7 @@
+#include <string>
+#include <tuple>
+
 #include "game_test.h"
-#include "records/data_file.h"
 
 namespace dorvanta {
 namespace {
@@ -32,16 +34,11 @@ TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurr
     EXPECT_EQ(Turn(), "0 Shoot");
 }
 
-TEST_F(ReplayTest, HeadToHeadReplayKeepsTheTurnAndEndTurnPutsTheRackBackAtOnce) {
-    Click("CommandReplay");  // no shot yet: nothing to replay
-    EXPECT_EQ(platform.YieldCount(), 0);
-    PlayerMakesCupOne();
-    Click("CommandReplay");  // the player's shot, with the computer still to shoot
-    EXPECT_EQ(Turn(), "5 Opponent's Shot");
-    EXPECT_EQ(Values("CupsLeft Replaying"), "9 0");
-    EXPECT_EQ(platform.RandomsDrawn(), 0u);
-
-    // Stops the replay `yields` in; `rack` must be as before right away and after.
+// End Turn stops a replay of either side's make: the rack is as before the
+// replay at once, and the make it flew counts for nothing, also when End Turn
+// comes in the very step in which the replayed ball drops into its cup (every
+// step one yield: no delay) or in the made cup's pause.
+TEST_F(ReplayTest, EndTurnPutsTheRackBackAtOnceAndAStoppedReplayCountsNoSecondCup) {
     const auto cutShort = [&](int yields, const std::string& rack) {
         SCOPED_TRACE(rack + " " + std::to_string(yields));
         std::string rightAfter;
@@ -53,36 +50,17 @@ TEST_F(ReplayTest, HeadToHeadReplayKeepsTheTurnAndEndTurnPutsTheRackBackAtOnce) 
         EXPECT_EQ(rightAfter, "2 3 4 5 6 7 8 9 10 0");
         EXPECT_EQ(Standing(rack), "2 3 4 5 6 7 8 9 10");
     };
-    cutShort(100, "CupStanding");
-    QueueAim();
-    ComputerTurn();
-    cutShort(100, "OpponentCupStanding");   // in the flight
-    cutShort(1500, "OpponentCupStanding");  // in the made cup's pause
-    EXPECT_EQ(Values("CupsLeft OpponentCupsLeft"), "9 9");
-    EXPECT_EQ(Turn(), "0 Shoot");
-}
-
-// End Turn in the very yield in which the replayed ball drops into its cup: the
-// stopped replay has put the rack back, and the make it flew counts for
-// nothing, for either side (a second cup would go, and a second shot made).
-TEST_F(ReplayTest, EndTurnAsTheReplayedBallDropsInCountsNoSecondCup) {
-    constexpr std::int64_t kMakeStep = 474;  // every step one yield: no delay
-    const auto endTurnAsItDropsIn = [this] {
-        platform.AtYield(kMakeStep, [this] { Click("CommandStopLoop"); });
-        Click("CommandReplay");
-    };
+    constexpr int kMakeStep = 474;
     PlayerMakesCupOne();
-    endTurnAsItDropsIn();  // the computer to shoot: the player's shot again
+    cutShort(kMakeStep, "CupStanding");  // the computer to shoot: the player's shot again
     EXPECT_EQ(Values("CupsLeft Replaying"), "9 0");
     EXPECT_EQ(Text("TextShotsMade"), "1");
-    EXPECT_EQ(Standing("CupStanding"), "2 3 4 5 6 7 8 9 10");
-
     QueueAim();
-    ComputerTurn();  // its error-free shot into cup 1
-    ASSERT_EQ(Get("OpponentCupsLeft"), 9);
-    endTurnAsItDropsIn();  // the player to shoot: the computer's shot again
-    EXPECT_EQ(Values("OpponentCupsLeft Replaying"), "9 0");
-    EXPECT_EQ(Standing("OpponentCupStanding"), "2 3 4 5 6 7 8 9 10");
+    ComputerTurn();                              // its error-free shot into cup 1
+    cutShort(kMakeStep, "OpponentCupStanding");  // the player to shoot: the computer's again
+    cutShort(1500, "OpponentCupStanding");
+    EXPECT_EQ(Values("CupsLeft OpponentCupsLeft"), "9 9");
+    EXPECT_EQ(Turn(), "0 Shoot");
 }
 
 TEST_F(ReplayTest, OnePressReplaysOneShotEvenIfAResetUnderItEndsInPhaseZero) {
@@ -109,19 +87,6 @@ class NumericShotTest : public GameTest {
         Control<TextBox>("TextHandX").SetText(handX);
         Click("CommandCheatShoot");
     }
-    // The text in the box must make the numeric-shot button refuse with the
-    // message; the box gets a number again. A shot thrown all the same may
-    // bounce in place for ever, so End Turn ends it.
-    void ExpectRefused(const std::string& box, const std::string& text,
-                       const std::string& message) {
-        SCOPED_TRACE(box + " " + text);
-        Control<TextBox>(box).SetText(text);
-        platform.QueueAnswer(BoxAnswer::Ok);
-        platform.AtYield(10000, [this] { Click("CommandStopLoop"); });
-        Click("CommandCheatShoot");
-        EXPECT_EQ(LastBox(), message);
-        Control<TextBox>(box).SetText("10");
-    }
     std::string Offered() {
         return std::string(main.FindMenuItem("MenuOptionNumericShooting")->Checked() ? "on"
                                                                                      : "off") +
@@ -143,44 +108,35 @@ TEST_F(NumericShotTest, TheMenuWarnsFirstAndATextThatIsNotANumberRefusesTheShot)
     AllowNumericShooting();
     EXPECT_EQ(platform.Boxes().size(), 3u);
 
-    ExpectRefused("TextPower", "12x", "The power is not a number.");
-    ExpectRefused("TextAngle", "12x", "The vertical angle is not a number.");
-    ExpectRefused("TextAzimuth", "12x", "The horizontal angle is not a number.");
-    ExpectRefused("TextPower", "", "The power is not a number.");
-    EXPECT_EQ(platform.Boxes().size(), 7u);
+    // A text that is not a number refuses the shot with the message; the box
+    // gets a number again. A shot thrown all the same may bounce in place for
+    // ever, so End Turn ends it.
+    const std::string nines(400, '9');
+    const std::tuple<std::string, std::string, std::string> kRefused[] = {
+        {"TextPower", "12x", "The power is not a number."},
+        {"TextAngle", "12x", "The vertical angle is not a number."},
+        {"TextAzimuth", "12x", "The horizontal angle is not a number."},
+        {"TextPower", "", "The power is not a number."},
+        // Regression: "1e309" and 400 nines read as 0, and the ball bounced in place.
+        {"TextPower", "1e309", "The power is not a number."},
+        {"TextAngle", nines, "The vertical angle is not a number."},
+        {"TextAzimuth", "-" + nines, "The horizontal angle is not a number."},
+    };
+    for (const auto& [box, text, message] : kRefused) {
+        SCOPED_TRACE(box + " " + text);
+        Control<TextBox>(box).SetText(text);
+        platform.QueueAnswer(BoxAnswer::Ok);
+        platform.AtYield(10000, [this] { Click("CommandStopLoop"); });
+        Click("CommandCheatShoot");
+        EXPECT_EQ(LastBox(), message);
+        Control<TextBox>(box).SetText("10");
+    }
+    EXPECT_EQ(platform.Boxes().size(), 10u);
     EXPECT_EQ(Values("ShotPhase NumericShotUsed Power ShotsTaken"), "0 0 1100 0");
     EXPECT_EQ(platform.YieldCount(), 0);
-}
-
-// Regression: "1e309" and 400 nines read as 0, and the ball bounced in place.
-TEST_F(NumericShotTest, NumbersTooLargeForADoubleRefuseTheShot) {
-    AllowNumericShooting();
-    const std::string nines(400, '9');
-    ExpectRefused("TextPower", "1e309", "The power is not a number.");
-    ExpectRefused("TextAngle", nines, "The vertical angle is not a number.");
-    ExpectRefused("TextAzimuth", "-" + nines, "The horizontal angle is not a number.");
-    EXPECT_EQ(Values("ShotPhase NumericShotUsed ShotsTaken"), "0 0 0");
     // The hand box cannot hold such a number: it stops at the table's edge.
     Control<TextBox>("TextHandX").SetText(nines);
     EXPECT_EQ(Control<TextBox>("TextHandX").Text() + " " + Values("HandX"), "24 24");
-}
-
-TEST_F(NumericShotTest, ANumericShotBarsTheHighScoreOfThatGameOnly) {
-    DataFile(platform).ResetHighScores();
-    ChooseMenu("MenuOptionNewGame");  // reads the records back
-    ChooseMenu("MenuOptionIndividual");
-    AllowNumericShooting();
-    SetRack("", {1}, 1);  // one make from the win
-    platform.QueueAnswer(BoxAnswer::Yes);
-    ShootNumerically();  // the win; an offered high score would find no scripted name
-    EXPECT_EQ(LastBox(), "You just won.  Do you want to play again?");
-    EXPECT_EQ(Get("NumericShotUsed"), kFalse);
-    SetRack("", {1}, 1);  // one make from the win
-    platform.QueueInput("Ada");
-    platform.QueueAnswer(BoxAnswer::No);
-    PlayerMakesCupOne();
-    EXPECT_EQ(main.HighScores[0].Name, "Ada");
-    EXPECT_EQ(main.HighScores[0].Score, 1);
 }
 
 TEST_F(NumericShotTest, InPhaseFiveItMakesTheComputerShootAndInFlightOrReplayItDoesNothing) {
