@@ -18,12 +18,12 @@ class ViewColorsTest : public GameTest {
     Form& Colors() { return *Window("FormColors"); }
     // Opens the window from the menu (again) and clicks a swatch in it.
     void ClickSwatch(const std::string& name) {
-        main.FindMenuItem("MenuOptionColors")->Click();
+        ChooseMenu("MenuOptionColors");
         dynamic_cast<Picture&>(*Colors().FindControl("Picture" + name)).Click();
     }
     // Where a target's colour lives: the picture's background or a member.
     double Held(const std::string& target) {
-        return target == "Background" ? main.Picture1().BackColor() : probe.Get("Color" + target);
+        return target == "Background" ? main.Picture1().BackColor() : Get("Color" + target);
     }
     long Drawn(Color color) {
         return std::count_if(Drawing().begin(), Drawing().end(),
@@ -33,8 +33,7 @@ class ViewColorsTest : public GameTest {
 
 // Closed first: the menu opens the window again.
 TEST_F(ViewColorsTest, EachOfTheSixtySixSwatchesColoursItsOwnTargetOnly) {
-    main.FindMenuItem("MenuOptionColors")->Click();
-    ASSERT_NE(Window("FormColors"), nullptr);
+    ChooseMenu("MenuOptionColors");
     Colors().CloseRequested();
     std::map<std::string, double> held;
     for (const std::string target : kTargets) {
@@ -54,16 +53,16 @@ TEST_F(ViewColorsTest, EachOfTheSixtySixSwatchesColoursItsOwnTargetOnly) {
 }
 
 TEST_F(ViewColorsTest, ASwatchRedrawsTheFieldAndTheNearRackWaitsInIndividualPlay) {
-    probe.Set("BallX", 10);  // not drawn yet
+    Set("BallX", 10);  // not drawn yet
     const float oldBallX = Drawing().back().x1;
     ClickSwatch("BackgroundBlack");
     EXPECT_GT(Drawing().back().x1, oldBallX);
     ClickSwatch("HandLightGrey");
     EXPECT_EQ(Drawn(kButtonFaceColor), 2);
-    main.FindMenuItem("MenuOptionIndividual")->Click();
+    ChooseMenu("MenuOptionIndividual");
     ClickSwatch("CupsOpponentGreen");
     EXPECT_EQ(Drawn(0x00FF00), 0);
-    main.FindMenuItem("MenuOptionHeadToHead")->Click();
+    ChooseMenu("MenuOptionHeadToHead");
     EXPECT_EQ(Drawn(0x00FF00), 40);
 }
 

@@ -42,19 +42,17 @@ std::vector<Shape> Expected(bool nearRack, int fallenFarCup = 0, int fallenNearC
     return shapes;
 }
 
-class ViewSceneTest : public GameTest {};
+using ViewSceneTest = GameTest;
 
-TEST_F(ViewSceneTest, StartUpDrawsTableBothRacksCrossAndBallInThatOrder) {
-    ASSERT_EQ(Drawing().size(), 88u);
+// The load draws both racks; fallen cups, and the near rack in Individual
+// play, are left out.
+TEST_F(ViewSceneTest, DrawsTableRacksCrossAndBallInThatOrderLeavingOutWhatIsNotInPlay) {
     EXPECT_EQ(Shapes(Drawing()), Expected(true));
-}
-
-TEST_F(ViewSceneTest, FallenCupsAndTheNearRackInIndividualPlayAreNotDrawn) {
-    probe.Set("CupStanding(3)", kFalse);
-    probe.Set("OpponentCupStanding(10)", kFalse);
+    Set("CupStanding(3)", kFalse);
+    Set("OpponentCupStanding(10)", kFalse);
     main.DrawScene();
     EXPECT_EQ(Shapes(Drawing()), Expected(true, 3, 10));
-    main.FindMenuItem("MenuOptionIndividual")->Click();
+    ChooseMenu("MenuOptionIndividual");
     EXPECT_EQ(Shapes(Drawing()), Expected(false, 3));
 }
 
@@ -64,8 +62,8 @@ TEST_F(ViewSceneTest, ShapesAreDrawnThroughTheProjectedPoints) {
     const auto& d = Drawing();
     const auto corner = [this](int k) {
         const std::string n = "(" + std::to_string(k) + ")";
-        return std::pair(static_cast<float>(probe.Get("TableCornerScreenX" + n)),
-                         static_cast<float>(probe.Get("TableCornerScreenY" + n)));
+        return std::pair(static_cast<float>(Get("TableCornerScreenX" + n)),
+                         static_cast<float>(Get("TableCornerScreenY" + n)));
     };
     const int edges[4][2] = {{1, 2}, {1, 3}, {4, 2}, {4, 3}};
     for (int e = 0; e < 4; ++e) {
@@ -106,13 +104,23 @@ TEST_F(ViewSceneTest, SeenLevelTheCupBasesAreFlatEllipses) {
 }
 
 // Regression: a ball thrown with a power of 1e308 stays a finite number but
-// lands where single precision ends; it is left out, not drawn at infinity.
-TEST_F(ViewSceneTest, ABallTooFarOffForThePictureIsLeftOut) {
-    probe.Set("BallY", 1e40);
-    main.DrawScene();
-    EXPECT_NE(Drawing().back().kind, DrawCommand::Kind::Circle);
-    for (const DrawCommand& command : Drawing()) {
-        EXPECT_TRUE(std::isfinite(command.x1) && std::isfinite(command.y1));
+// lands where single precision ends; it is left out, not drawn at infinity, as
+// is everything touching a point at a depth of zero or less.
+TEST_F(ViewSceneTest, NothingAtOrBehindTheCameraOrTooFarOffForThePictureIsDrawn) {
+    Set("HandZ", -200);
+    Set("TableCornerZ(3)", -260);
+    for (const auto& [z, y] : {std::pair(-250.0, 0.0), std::pair(0.0, 1e40)}) {  // behind, far off
+        Set("BallZ", z);
+        Set("BallY", y);
+        main.DrawScene();
+        // Clear, the two table edges away from the hidden corner, every cup; no cross, no ball.
+        ASSERT_EQ(Drawing().size(), 1u + 2 + 2 * kCupCount * 4) << y;
+        EXPECT_EQ(Drawing().back().color, kBlue);  // the last near cup closes the list
+        for (const DrawCommand& c : Drawing()) {
+            for (const float v : {c.x1, c.y1, c.x2, c.y2}) {
+                EXPECT_LT(std::abs(v), 1e5f);
+            }
+        }
     }
 }
 
