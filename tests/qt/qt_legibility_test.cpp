@@ -9,36 +9,17 @@
 namespace dorvanta {
 namespace {
 
+using QtLegibility = qt_test::MainWindowTest;
 using Texts = std::vector<std::pair<const char*, const char*>>;
 
-class QtLegibility : public qt_test::MainWindowTest {
-  protected:
-    // Gives the box its text the way the game does and returns its widget,
-    // without the focus: the caret is no part of the text.
-    static QLineEdit& ShowText(const QWidget& window, const Form& form, const char* box,
-                               const char* text) {
-        static_cast<TextBox*>(form.FindControl(box))->SetText(text);
-        auto& edit = qt_test::Find<QLineEdit>(window, box);
-        edit.clearFocus();
-        return edit;
-    }
-
-    // The main window and every secondary window, opened by its menu item. The
-    // automatic calibration opens none.
-    std::vector<std::pair<QWidget*, const Form*>> AllWindows() {
-        std::vector<std::pair<QWidget*, const Form*>> windows = {{window_, &form_}};
-        for (const auto& [menuItem, form] : Texts{{"MenuOptionColors", "FormColors"},
-                                                  {"MenuOptionCalibrate", "FormCalibrate"},
-                                                  {"MenuOptionViewHighScores", "FormHighScores"},
-                                                  {"MenuOptionHelp", "FormHelp"},
-                                                  {"MenuOptionAbout3DDV", "FormAbout"}}) {
-            QWidget* widget = Open(menuItem, form);
-            EXPECT_NE(widget, nullptr) << form;
-            windows.emplace_back(widget, platform_.LoadedForm(form));
-        }
-        return windows;
-    }
-};
+// Gives the box its text the way the game does and returns its widget, without
+// the focus: the caret is no part of the text.
+QLineEdit& ShowText(const QWidget& window, const Form& form, const char* box, const char* text) {
+    static_cast<TextBox*>(form.FindControl(box))->SetText(text);
+    auto& edit = qt_test::Find<QLineEdit>(window, box);
+    edit.clearFocus();
+    return edit;
+}
 
 // Where the text of a box or button lies: the bounds of its dark pixels. The
 // frames and bevels of the style are lighter.
@@ -140,7 +121,18 @@ TEST_F(QtLegibility, EveryCaptionAndLabelFitsInItsWindowsOneFontSize) {
     const QStringList shootCaptions = {"Shoot",          "Power",
                                        "Vertical Angle", "Horizontal Angle",
                                        "Ball in motion", "Opponent's Shot"};
-    for (const auto& [window, form] : AllWindows()) {
+    // The main window and every secondary window; the automatic calibration opens none.
+    std::vector<std::pair<QWidget*, const Form*>> windows = {{window_, &form_}};
+    for (const auto& [menuItem, form] : Texts{{"MenuOptionColors", "FormColors"},
+                                              {"MenuOptionCalibrate", "FormCalibrate"},
+                                              {"MenuOptionViewHighScores", "FormHighScores"},
+                                              {"MenuOptionHelp", "FormHelp"},
+                                              {"MenuOptionAbout3DDV", "FormAbout"}}) {
+        QWidget* window = Open(menuItem, form);
+        ASSERT_NE(window, nullptr) << form;
+        windows.emplace_back(window, platform_.LoadedForm(form));
+    }
+    for (const auto& [window, form] : windows) {
         std::set<int> fontSizes;
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             fontSizes.insert(QFontInfo(label->font()).pixelSize());
