@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QImage>
-#include <QPalette>
-#include <vector>
-
+// A picture's display list rendered by Qt: lines, ellipses and the clear.
 #include "platform/qt/picture_render.h"
 #include "qt_test_support.h"
 
@@ -39,25 +33,26 @@ double CoveredRows(const QImage& image, int column) {
 TEST(QtPictureRender, DrawsLinesOneDevicePixelWideInPictureUnitsAtEveryScaleAndRatio) {
     for (const double scale : {1.0, 1.5, 2.0}) {
         for (const int ratio : {1, 2}) {
-            const double pixels = scale * ratio;  // device pixels per design pixel
-            const auto at = [pixels](double designPixels) {
-                return static_cast<int>(designPixels * pixels);
+            SCOPED_TRACE(testing::Message() << scale << " " << ratio);
+            // From 10 to 90 design pixels across, `y` units down.
+            const auto line = [&](float y) {
+                return RenderDisplayList({{Kind::Line, 150, y, 1350, y, 0, 0, kRed}}, kWhite,
+                                         kArea * scale, scale, ratio);
             };
-            const QImage onRow = RenderDisplayList({{Kind::Line, 150, 300, 1350, 300, 0, 0, kRed}},
-                                                   kWhite, kArea * scale, scale, ratio);
+            const auto at = [&](double designPixels) {
+                return static_cast<int>(designPixels * scale * ratio);
+            };
+            const QImage onRow = line(300);
             ASSERT_EQ(onRow.size(), kArea * scale * ratio);
-            EXPECT_TRUE(IsRed(onRow, at(10), at(20))) << scale << " " << ratio;
-            EXPECT_TRUE(IsRed(onRow, at(90) - 1, at(20))) << scale << " " << ratio;
-            EXPECT_EQ(qt_test::MarkedRows(onRow, at(50)), std::vector<int>({at(20)}))
-                << scale << " " << ratio;
-            EXPECT_EQ(onRow.pixelColor(at(9), at(20)), QColor(Qt::white)) << scale << " " << ratio;
+            EXPECT_TRUE(IsRed(onRow, at(10), at(20)));
+            EXPECT_TRUE(IsRed(onRow, at(90) - 1, at(20)));
+            EXPECT_EQ(qt_test::MarkedRows(onRow, at(50)), std::vector<int>({at(20)}));
+            EXPECT_EQ(onRow.pixelColor(at(9), at(20)), QColor(Qt::white));
 
             // Two units lower: between two rows at every scale, shared by both.
-            const QImage between =
-                RenderDisplayList({{Kind::Line, 150, 302, 1350, 302, 0, 0, kRed}}, kWhite,
-                                  kArea * scale, scale, ratio);
-            EXPECT_EQ(qt_test::MarkedRows(between, at(50)).size(), 2u) << scale << " " << ratio;
-            EXPECT_NEAR(CoveredRows(between, at(50)), 1.0, 0.1) << scale << " " << ratio;
+            const QImage between = line(302);
+            EXPECT_EQ(qt_test::MarkedRows(between, at(50)).size(), 2u);
+            EXPECT_NEAR(CoveredRows(between, at(50)), 1.0, 0.1);
         }
     }
 }
