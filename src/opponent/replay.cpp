@@ -14,8 +14,6 @@
 
 namespace dorvanta {
 
-namespace {}  // namespace
-
 void FormMain::CommandReplay_Click() {
     if (ShotsTaken < 1 || Replaying || ShotsRunning != 0) {
         return;
