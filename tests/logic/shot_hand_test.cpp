@@ -8,12 +8,6 @@ namespace {
 class ShotHand : public GameTest {
   protected:
     TextBox& Box() { return Control<TextBox>("TextHandX"); }
-    // Each key at the caret, wherever the last rewrite left it.
-    void TypeAtCaret(const std::string& keys) {
-        for (char key : keys) {
-            Box().TypeKey(key);
-        }
-    }
     void ExpectHand(const std::string& text, int scroll, double handX) {
         EXPECT_EQ(Box().Text(), text);
         EXPECT_EQ(Bar("HScrollHand").Value(), scroll);
@@ -24,10 +18,13 @@ class ShotHand : public GameTest {
 // The hand controls' scenario types whole entries into the box; these are the
 // texts it leaves out.
 TEST_F(ShotHand, TheBoxTakesANumberOnTheTableAndMovesTheHandAndTheScrollBar) {
-    // Given to the box first (unless null), typed key by key at the end of the
-    // text (a rewrite puts the caret at the start), then the text, scroll bar
-    // and hand.
+    // Given to the box first (unless null), typed key by key at the caret,
+    // wherever the last rewrite left it, then the text, scroll bar and hand.
     const std::tuple<const char*, const char*, const char*, int, double> kEntries[] = {
+        // Regression: rewriting the box with the text it already held moved the
+        // caret to the start, so the 0 of a typed 30 landed in front of the 3.
+        {"", "30", "24", 240, 24},
+        {"", "12.5", "12.5", 125, 12.5},
         {"-30", "", "-24", -240, -24},  // held at the table's edge
         {"", "-", "-0", 0, 0},          // a minus goes in front of the number
         // Unfinished entries stay as typed.
@@ -50,31 +47,19 @@ TEST_F(ShotHand, TheBoxTakesANumberOnTheTableAndMovesTheHandAndTheScrollBar) {
             Box().SetText(set);
         }
         for (char key : std::string(typed)) {
-            Box().SetSelection(static_cast<int>(Box().Text().size()), 0);
             Box().TypeKey(key);
         }
         ExpectHand(text, scroll, handX);
     }
+    // A digit typed in front of a minus, where a rewrite leaves the caret, stays there.
+    Box().SetText("");
+    Box().TypeKey('-');
+    Box().SetSelection(0, 0);
+    Box().TypeKey('0');
+    ExpectHand("0-0", 0, 0);
     // Scrolling sets the hand in tenths as a change of the bar does.
     Bar("HScrollHand").UserScroll(-35);
     ExpectHand("-3.5", -35, -3.5);
-}
-
-// Regression: rewriting the box with the text it already held moved the caret to
-// the start, so the 0 of a typed 30 landed in front of the 3. A digit typed in
-// front of a minus, where a rewrite leaves the caret, stays there.
-TEST_F(ShotHand, KeysTypedOneAfterAnotherStayInOrder) {
-    Box().SetText("");
-    TypeAtCaret("30");
-    ExpectHand("24", 240, 24);
-    Box().SetText("");
-    TypeAtCaret("12.5");
-    ExpectHand("12.5", 125, 12.5);
-    Box().SetText("");
-    TypeAtCaret("-");
-    Box().SetSelection(0, 0);
-    TypeAtCaret("0");
-    ExpectHand("0-0", 0, 0);
 }
 
 }  // namespace
