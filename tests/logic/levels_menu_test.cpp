@@ -10,7 +10,8 @@ using LevelsMenuTest = GameTest;
 
 // Each choice after a shot asks its own question; OK starts a new game that
 // keeps the earlier choices, ends a flight still running at its next step and
-// redraws the field, where Individual play shows no near rack.
+// redraws the field, where Individual play shows no near rack. Slow motion
+// ends with the game.
 TEST_F(LevelsMenuTest, AfterAShotOkStartsANewGameWithTheNewChoiceAndTheEarlierOnes) {
     const auto nearCupsDrawn = [this] {
         return std::count_if(Drawing().begin(), Drawing().end(), [this](const DrawCommand& c) {
@@ -30,13 +31,16 @@ TEST_F(LevelsMenuTest, AfterAShotOkStartsANewGameWithTheNewChoiceAndTheEarlierOn
         SCOPED_TRACE(item);
         Set("ShotsTaken", 1);
         SetRack("Opponent", {2, 3, 4, 5, 6, 7, 8, 9, 10}, 9);
+        Click("CommandSlow");
         platform.QueueAnswer(BoxAnswer::Ok);
         ChooseMenu(item);
         EXPECT_EQ(platform.Boxes().back().title + ": " + LastBox(),
                   std::string("Dorvanta: ") + question);
         EXPECT_TRUE(main.FindMenuItem(item)->Checked());
         EXPECT_EQ(Values("SkillFactor OpponentErrorScale HeadToHead"), choices);
-        EXPECT_EQ(Values("ShotsTaken OpponentCupsLeft StopFlight"), "0 10 -1");
+        EXPECT_EQ(Values("ShotsTaken OpponentCupsLeft StopFlight SlowFactor") + " " +
+                      Control<Button>("CommandSlow").Caption(),
+                  "0 10 -1 1 Normal");
     }
     EXPECT_EQ(nearCupsDrawn(), 0);
 }
