@@ -138,8 +138,8 @@ class GameTest : public InTempDir {
     // standing and `cupsLeft` counted.
     void SetRack(const std::string& side, const std::vector<int>& cups, int cupsLeft) {
         for (int i = 1; i <= kCupCount; ++i) {
-            const bool standing = std::find(cups.begin(), cups.end(), i) != cups.end();
-            Set(side + "CupStanding(" + std::to_string(i) + ")", standing ? kTrue : kFalse);
+            Set(side + "CupStanding(" + std::to_string(i) + ")",
+                std::ranges::count(cups, i) != 0 ? kTrue : kFalse);
         }
         Set(side + "CupsLeft", cupsLeft);
     }

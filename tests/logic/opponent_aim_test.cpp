@@ -29,14 +29,8 @@ class OpponentAimTest : public ::testing::Test {
 
 TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) {
     const double home = -36, reRacked = home - std::sqrt(3.0) * 2.0;
-    struct Case {
-        std::vector<int> cups;
-        std::int16_t cupsLeft;
-        double rackZ;
-        int cup;
-        double handX, power;
-    };
-    const Case cases[] = {
+    // The cups standing, cups left, rack position, the cup aimed at, hand and power.
+    const std::tuple<std::vector<int>, std::int16_t, double, int, double, double> kCases[] = {
         {full, 10, home, 1, 0, 1250},
         {{1, 2, 3, 4, 5, 6}, 6, reRacked, 1, 0, 1280},
         {{2, 3, 4, 5, 6, 7, 8, 9, 10}, 9, home, 2, -2, 1280},
@@ -48,39 +42,36 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
         {{8, 9}, 2, home, 8, -2, 1345},
         {{9}, 1, home, 9, 2, 1345},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    for (const auto& [cups, cupsLeft, rackZ, cup, handX, power] : kCases) {
+        SCOPED_TRACE(cupsLeft);
         QueueThree(0.5f);  // the errors cancel
-        const OpponentAim aim = Choose(c.cups, c.cupsLeft);
+        const OpponentAim aim = Choose(cups, cupsLeft);
         EXPECT_EQ(std::tuple(aim.hasLaunch, aim.handX, aim.power, aim.angle, aim.azimuth),
-                  std::tuple(true, c.handX, c.power, 135.0, 0.0));
+                  std::tuple(true, handX, power, 135.0, 0.0));
         FlightTable flight(true);
-        flight.StandOnly(c.cups);
-        flight.rack.RackZ = c.rackZ;
-        EXPECT_EQ(flight.FlyShot(aim.power, aim.angle, 0, aim.handX).madeCup, c.cup);
+        flight.StandOnly(cups);
+        flight.rack.RackZ = rackZ;
+        EXPECT_EQ(flight.FlyShot(aim.power, aim.angle, 0, aim.handX).madeCup, cup);
         EXPECT_EQ(flight.events.size(), 1u);  // straight in: no bounce, rim or wall first
     }
 }
 
 TEST_F(OpponentAimTest, ErrorsSpanTheLevelsRangeAroundTheBaseShot) {
     constexpr float kJustBelowOne = 0.99999994f;
-    // Half widths of power, vertical angle and azimuth per level.
-    struct Level {
-        double scale, power, angle, azimuth;
-    };
-    for (const Level& level : {Level{1.0, 10, 5, 5}, Level{0.5, 5, 2.5, 2.5}, Level{0.2, 2, 1, 1},
-                               Level{0.16, 1.6, 0.8, 0.8}}) {
-        SCOPED_TRACE(level.scale);
-        QueueThree(0.0f);
-        const OpponentAim low = Choose(full, 10, level.scale);
-        EXPECT_NEAR(low.power, 1250 - level.power, 1e-9);
-        EXPECT_NEAR(low.angle, 135 - level.angle, 1e-9);
-        EXPECT_NEAR(low.azimuth, -level.azimuth, 1e-9);
-        QueueThree(kJustBelowOne);
-        const OpponentAim high = Choose(full, 10, level.scale);
-        EXPECT_NEAR(high.power, 1250 + level.power, 1e-4);
-        EXPECT_NEAR(high.angle, 135 + level.angle, 1e-4);
-        EXPECT_NEAR(high.azimuth, level.azimuth, 1e-4);
+    // The scale, then the half widths of power, vertical angle and azimuth.
+    const double kLevels[][4] = {
+        {1.0, 10, 5, 5}, {0.5, 5, 2.5, 2.5}, {0.2, 2, 1, 1}, {0.16, 1.6, 0.8, 0.8}};
+    for (const auto& [scale, power, angle, azimuth] : kLevels) {
+        SCOPED_TRACE(scale);
+        // The lowest draw, then the highest, at their tolerances.
+        for (const auto& [u, side, tolerance] :
+             {std::tuple(0.0f, -1.0, 1e-9), std::tuple(kJustBelowOne, 1.0, 1e-4)}) {
+            QueueThree(u);
+            const OpponentAim aim = Choose(full, 10, scale);
+            EXPECT_NEAR(aim.power, 1250 + side * power, tolerance);
+            EXPECT_NEAR(aim.angle, 135 + side * angle, tolerance);
+            EXPECT_NEAR(aim.azimuth, side * azimuth, tolerance);
+        }
     }
 }
 

