@@ -113,15 +113,29 @@ TEST_F(ShotTurn, TheHighScoreNameShownIsTheNameTheFileHolds) {
 
 // Regression: the ball drops into the cup in the step whose yield runs New Game;
 // the shot belongs to a game that no longer exists and scores nothing in the
-// new, not even the percentage the new game shows.
+// new, not even the percentage the new game shows. Either side's throw at cup 1
+// lies at the bottom of the cup when the step that sank it yields.
 TEST_F(ShotTurn, ACupMadeAsTheGameIsResetIsNotScoredInTheNewGame) {
-    platform.AtYield(474, [this] {
-        NewGame();
-        Control<TextBox>("TextShootingPercentage").SetText("untouched");
-    });
-    PlayerMakesCupOne();
-    EXPECT_EQ(Values("CupsLeft ShotsTaken CupStanding(1)"), "10 0 -1");
-    EXPECT_EQ(Counts(), "0 0 untouched");
+    for (const std::string side : {"", "Opponent"}) {
+        SCOPED_TRACE(side);
+        std::string ball;
+        platform.AtYield(474, [&] {
+            ball = Values("BallY BallZ");
+            NewGame();
+            Control<TextBox>("TextShootingPercentage").SetText("untouched");
+        });
+        if (side.empty()) {
+            PlayerMakesCupOne();
+        } else {
+            QueueAim();
+            ComputerTurn();
+        }
+        EXPECT_EQ(ball, side.empty() ? "0.75 36" : "0.75 -36");
+        EXPECT_EQ(Standing(side + "CupStanding"), "1 2 3 4 5 6 7 8 9 10");
+        EXPECT_EQ(Values(side + "CupsLeft ShotsTaken"), "10 0");
+        EXPECT_EQ(Counts(), "0 0 untouched");
+    }
+    EXPECT_EQ(Turn(), "0 Shoot");  // the computer's turn is over
 }
 
 // Regression: the shot count is 16 bits and must not wrap.
