@@ -112,7 +112,7 @@ TEST_F(FlightSpeed, EndTurnAndPauseInsideTheHoldActAtTheNextStepWhateverTheDelay
     EXPECT_EQ(redraws_.times.size(), 1u + 1);
     platform.AtYield(3, [this] { NewGame(); });
     PressShoot();
-    EXPECT_EQ(platform.YieldCount() - yields, kMissSteps + 30 + 6);
+    EXPECT_EQ(platform.YieldCount() - yields, kMissSteps + 30 + 3 + 3);
     EXPECT_EQ(Get("Power"), 1100);
 }
 
