@@ -184,8 +184,9 @@ std::size_t WriteUntilTheDiskIsFull(const void* bytes, std::size_t size, std::si
     return half;
 }
 
+// The data file made read-only in a folder that takes a new file.
 std::FILE* OpenOnlyForReading(const char* path, const char* mode) {
-    if (std::string(mode) != "rb") {
+    if (std::string(mode) != "rb" && !std::string(path).ends_with(".new")) {
         errno = EACCES;
         return nullptr;
     }

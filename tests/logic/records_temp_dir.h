@@ -14,22 +14,18 @@
 
 namespace dorvanta {
 
-// A folder of its own under the system's temporary folder, named `prefix` and
-// a random number; a name that is taken is drawn again.
-inline std::filesystem::path NewTempDir(const std::string& prefix) {
-    std::random_device random;
-    for (;;) {
-        const std::filesystem::path dir =
-            std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
-        if (std::filesystem::create_directory(dir)) {
-            return dir;
-        }
-    }
-}
-
 class InTempDir : public ::testing::Test {
   protected:
-    void SetUp() override { std::filesystem::current_path(dir_ = NewTempDir("dorvanta-")); }
+    // A folder of its own under the system's temporary folder, named with a
+    // random number; a name that is taken is drawn again.
+    void SetUp() override {
+        std::random_device random;
+        do {
+            dir_ =
+                std::filesystem::temp_directory_path() / ("dorvanta-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(dir_));
+        std::filesystem::current_path(dir_);
+    }
 
     void TearDown() override {
         std::filesystem::current_path(previous_);

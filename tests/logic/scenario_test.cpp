@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,11 +16,6 @@
 #include "records_temp_dir.h"
 #include "scenarios/scenario_runner.h"
 #include "scenarios/scenario_script.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace dorvanta::lab {
 namespace {
@@ -137,43 +131,6 @@ TEST_F(ScenarioTest, TheRunnerGivesEachScriptItsVerdictAndReport) {
             EXPECT_NE(run.report.find(c.report), std::string::npos) << c.script << run.report;
         }
     }
-}
-
-// Regression: the start-up read opened the data file for writing too, so the
-// game did not start with a read-only one. Root may write any file, so as root
-// the lab plays as nobody, from a copy that user can run.
-TEST(ScenarioLab, AReadOnlyDataFileLetsThePlayerPlayUntilAWriteIsRefused) {
-#ifdef _WIN32
-    GTEST_SKIP() << "plays the lab through a POSIX shell, as another user when root";
-#else
-    const fs::path directory = NewTempDir("dorvanta-read-only-");
-    fs::copy_file(DORVANTA_LAB, directory / "lab");
-    std::ofstream(directory / "script.txt") << "set CalibrationFactor 0\n"
-                                               "menu MenuOptionIndividual\n"
-                                               "after 1 yield: press CommandShoot\n"
-                                               "after 2 yields: press CommandShoot\n"
-                                               "after 3 yields: press CommandShoot\n"
-                                               "press CommandShoot\n"
-                                               "expect ShotsTaken 1\n"
-                                               "answer OK\n"
-                                               "menu MenuOptionAutoCalibrate\n";
-    std::ofstream(directory / "Dorvanta.dat");
-    fs::permissions(directory, fs::perms::all);
-    fs::permissions(directory / "Dorvanta.dat",
-                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const std::string user =
-        ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
-    const int status = std::system(
-        ("cd '" + directory.string() + "' && " + user + "./lab scenario script.txt >lab.out 2>&1")
-            .c_str());
-    std::ifstream out(directory / "lab.out");
-    const std::string report(std::istreambuf_iterator<char>(out), {});
-    fs::remove_all(directory);
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << report;
-    // The system's message, in the language of the locale the lab runs in.
-    EXPECT_TRUE(report.starts_with("box \"Dorvanta.dat: ") && report.ends_with("\" -> OK\nended\n"))
-        << report;
-#endif
 }
 
 // The scripts of tests/scenarios, each its own test named after it. A script

@@ -10,14 +10,12 @@ namespace dorvanta {
 namespace {
 
 // Table centre and corners, the far apex cup's rim and base, points at and
-// behind the camera's depth, then the camera moved by its bars.
+// behind the camera's depth, then the camera lowered by its bar. The camera
+// turned, panned across and zoomed is projected by the lab (lab_test).
 TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
     const Camera home = HomeCamera(kFieldWidth);
-    Camera turned = home, lowered = home, moved = home;
-    turned.CameraRotate = TurnedBy(100, kRotateBarLimit);  // a quarter turn
-    lowered.CameraY = PannedHeight(-144, kHomeCameraY);    // level with the cups' bases
-    moved.CameraX = PannedAcross(5);
-    moved.CameraZ = ZoomedDepth(-1000, kHomeCameraZ);
+    Camera lowered = home;
+    lowered.CameraY = PannedHeight(-144, kHomeCameraY);  // level with the cups' bases
     const struct {
         const Camera& camera;
         double x, y, z, length;
@@ -34,9 +32,7 @@ TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
         {home, 3, 72, -200, 2, "-1000000 -1000000 0 0"},       // level with the camera
         {home, 3, 72, -250, 2, "-1000000 -1000000 0 0"},       // behind it
         {home, 1, 72, -199.999, 0, "17284087.5 -2000 0 0"},    // just in front: however far
-        {turned, -24, 0, -48, 0, "8800.22727 5069.09091 0 0.247211374"},
         {lowered, 0, 0, 36, 1.25, "4087.5 -2000 91.5254237 0"},
-        {moved, 0, 0, 0, 0, "4173.9 10441.6 0 0.397265414"},
     };
     for (const auto& c : kCases) {
         const ScreenPoint p = ProjectPoint(c.camera, c.x, c.y, c.z, c.length);
