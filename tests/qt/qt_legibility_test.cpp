@@ -107,9 +107,9 @@ void ExpectClearOfOtherControls(const QWidget& window, const QLabel& label) {
             .translated(label.pos());
     const std::string name = label.objectName().toStdString();
     EXPECT_TRUE(label.geometry().contains(text)) << name;
-    for (const QWidget* other : label.parentWidget()->findChildren<QWidget*>()) {
-        if (other != &label && other->parentWidget() == label.parentWidget() &&
-            other->isVisibleTo(&window)) {
+    for (const QWidget* other :
+         label.parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != &label && other->isVisibleTo(&window)) {
             EXPECT_FALSE(text.intersects(other->geometry()))
                 << name << " runs into " << other->objectName().toStdString();
         }

@@ -10,13 +10,6 @@ namespace {
 
 using QtMainWindow = qt_test::MainWindowTest;
 
-TEST_F(QtMainWindow, IsBuiltWithItsTitleAndItsControlsKindsAndVisibility) {
-    EXPECT_EQ(window_->windowTitle(), "Dorvanta");
-    EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
-    EXPECT_TRUE(Find<QPushButton>("CommandShoot").isVisibleTo(window_));
-    EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
-}
-
 // Positions are in pixels, 15 design units each: Shoot is at {120, 5400, 1215,
 // 615}, Picture1 at {3240, 0, 8175, 6975}. Edges are rounded, so the controls
 // that meet in the design still meet. The spare width is shared on both sides;
@@ -40,15 +33,13 @@ TEST_F(QtMainWindow, ScalesItsControlsFontsAndPicturesUniformlyAndCentresThem) {
         const double textWidth = label.fontMetrics().horizontalAdvance(label.text());
         EXPECT_NEAR(textWidth / designTextWidth, scale, 0.08 * scale);
 
-        const QImage image = picture.grab(picture.contentsRect()).toImage();
         const int nearEdge = static_cast<int>(6185.26 * scale / 15);
         // This column crosses the table's left edge higher up, then its near edge.
-        const std::vector<int> rows =
-            qt_test::MarkedRows(image, static_cast<int>(2000 * scale / 15));
+        const std::vector<int> rows = qt_test::MarkedRows(
+            picture.grab(picture.contentsRect()).toImage(), static_cast<int>(2000 * scale / 15));
         ASSERT_FALSE(rows.empty());
         EXPECT_LE(std::abs(rows.back() - nearEdge), 1);
-        EXPECT_LE(std::count_if(rows.begin(), rows.end(),
-                                [nearEdge](int row) { return row >= nearEdge - 1; }),
+        EXPECT_LE(std::ranges::count_if(rows, [nearEdge](int row) { return row >= nearEdge - 1; }),
                   2);
     }
 }
@@ -78,20 +69,13 @@ TEST_F(QtMainWindow, MenusOpenFromTheKeyboard) {
     EXPECT_TRUE(about != nullptr && about->Visible());
 }
 
-// Shoot acts on mouse presses only: its click keys reach it (Qt clicks it) but
-// start no shot.
-TEST_F(QtMainWindow, TheShootButtonIgnoresTheKeyboard) {
-    auto& shoot = Find<QPushButton>("CommandShoot");
-    const QSignalSpy keyClicks(&shoot, &QPushButton::clicked);
-    shoot.setFocus();
-    QTest::keyClick(&shoot, Qt::Key_Space);
-    QTest::keyClick(&shoot, Qt::Key_Return);
-    EXPECT_GE(keyClicks.count(), 1);
-    EXPECT_EQ(GameStateProbe(form_).Get("ShotPhase"), 0);
-}
-
-// The game, not Qt, decides the check marks, from the start on.
-TEST_F(QtMainWindow, MenuCheckMarksFollowTheGame) {
+// The widgets take the title, kinds and visibility the game declares, and the
+// game, not Qt, decides the check marks, from the start on.
+TEST_F(QtMainWindow, IsBuiltAsTheGameDeclaresAndItsCheckMarksFollowTheGame) {
+    EXPECT_EQ(window_->windowTitle(), "Dorvanta");
+    EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
+    EXPECT_TRUE(Find<QPushButton>("CommandShoot").isVisibleTo(window_));
+    EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
     EXPECT_FALSE(Find<QAction>("MenuOptionIndividual").isChecked());
     auto& beginner = Find<QAction>("MenuOptionBeginner");
     EXPECT_TRUE(beginner.isChecked());
@@ -110,11 +94,18 @@ TEST_F(QtMainWindow, TheHandBarShowsTenthsWithAPointInTheUsersLocale) {
     EXPECT_EQ(Find<QScrollBar>("HScrollHand").value(), 12);
 }
 
-// The whole shot with the real mouse: each press of Shoot runs inside the
-// previous press's gauge loop, the last one starts a flight, and Exit arrives
-// while the ball flies.
-TEST_F(QtMainWindow, ExitDuringAFlightStartedWithTheMouseEndsTheProgram) {
+// Shoot acts on mouse presses only: its click keys reach it (Qt clicks it) but
+// start no shot. Then the whole shot with the real mouse: each press of Shoot
+// runs inside the previous press's gauge loop, the last one starts a flight,
+// and Exit arrives while the ball flies.
+TEST_F(QtMainWindow, ShootIgnoresTheKeyboardAndExitDuringAMouseShotsFlightEndsTheProgram) {
     auto& shoot = Find<QPushButton>("CommandShoot");
+    const QSignalSpy keyClicks(&shoot, &QPushButton::clicked);
+    shoot.setFocus();
+    QTest::keyClick(&shoot, Qt::Key_Space);
+    QTest::keyClick(&shoot, Qt::Key_Return);
+    EXPECT_GE(keyClicks.count(), 1);
+    EXPECT_EQ(GameStateProbe(form_).Get("ShotPhase"), kPhaseReady);
     QString captionInFlight;
     // Each step is a timer of its own: Qt does not fire a timer again while its
     // handler still runs, and a press does not return while its gauge runs.

@@ -57,16 +57,13 @@ TEST(QtPictureRender, DrawsLinesOneDevicePixelWideInPictureUnitsAtEveryScaleAndR
     }
 }
 
-// An ellipse of ratio 0 is drawn as its horizontal diameter.
-TEST(QtPictureRender, DrawsAFlatEllipseAsASegment) {
+// An ellipse of ratio 0 is drawn as its horizontal diameter. System colour 15
+// is the button face of the running style.
+TEST(QtPictureRender, DrawsAFlatEllipseAsASegmentAndClearsToTheButtonFace) {
     const QImage segment =
         RenderDisplayList({{Kind::Ellipse, 750, 600, 0, 0, 300, 0, kRed}}, kWhite, kArea, 1, 1);
     EXPECT_TRUE(IsRed(segment, 31, 40) && IsRed(segment, 69, 40));
     EXPECT_EQ(qt_test::MarkedRows(segment, 50), std::vector<int>({40}));
-}
-
-// System colour 15 is the button face of the running style.
-TEST(QtPictureRender, ClearsToTheButtonFace) {
     const QImage face = RenderDisplayList({{Kind::Clear}}, kButtonFaceColor, kArea, 1, 1);
     EXPECT_EQ(face.pixelColor(50, 40), QApplication::palette().color(QPalette::Button));
 }
