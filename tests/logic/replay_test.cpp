@@ -60,7 +60,7 @@ TEST_F(ReplayTest, EndTurnPutsTheRackBackAtOnceAndAStoppedReplayCountsNoSecondCu
     EXPECT_EQ(Values("CupsLeft OpponentCupsLeft"), "9 9");
 }
 
-TEST_F(ReplayTest, OnePressReplaysOneShotEvenIfAResetUnderItEndsInPhaseZero) {
+TEST_F(ReplayTest, OnePressReplaysOneShotEvenIfAResetUnderItLeavesTheGameReady) {
     PlayerMakesCupOne();
     platform.QueueAnswer(BoxAnswer::Ok);
     platform.AtYield(100, [&] { ChooseMenu("MenuOptionIndividual"); });
@@ -136,7 +136,7 @@ TEST_F(NumericShotTest, TheMenuWarnsFirstAndATextThatIsNotANumberRefusesTheShot)
     EXPECT_EQ(Control<TextBox>("TextHandX").Text() + " " + Values("HandX"), "24 24");
 }
 
-TEST_F(NumericShotTest, InPhaseFiveItMakesTheComputerShootAndInFlightOrReplayItDoesNothing) {
+TEST_F(NumericShotTest, WhileTheComputerWaitsItMakesItShootAndInFlightOrReplayItDoesNothing) {
     AllowNumericShooting();
     PlayerShot(1100, 5, 0);
     QueueAim();

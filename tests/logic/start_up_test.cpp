@@ -70,9 +70,9 @@ TEST_F(StartUpTest, TwoResetsLeaveWhatTheLoadLeftAndRereadTheDataFile) {
     EXPECT_EQ(std::filesystem::file_size(DataFile::kFileName), 0u);
     EXPECT_EQ(main.HighScores, HighScoreTable{});
     const auto loaded = Snapshot();
-    const std::pair<const char*, double> played[] = {{"ShotsTaken", 7}, {"CupStanding(3)", 0},
-                                                     {"CupsLeft", 9},   {"Power", 1311.5},
-                                                     {"HandX", 12},     {"ShotPhase", 5}};
+    const std::pair<const char*, double> played[] = {
+        {"ShotsTaken", 7}, {"CupStanding(3)", 0}, {"CupsLeft", 9},
+        {"Power", 1311.5}, {"HandX", 12},         {"ShotPhase", kPhaseOpponentToShoot}};
     for (const auto& [name, value] : played) {
         Set(name, value);
     }
