@@ -7,6 +7,7 @@
 #include "core/form_main.h"
 #include "core/number_text.h"
 #include "core/product.h"
+#include "flight/pacing.h"
 #include "records/data_file.h"
 
 namespace dorvanta {
@@ -16,10 +17,6 @@ namespace {
 // Window size in 1/1440 inch.
 constexpr int kClientWidth = 4800;
 constexpr int kClientHeight = 2520;
-
-// The largest factor the window takes, as large as the pacing's cap on the
-// yields of one step; no machine is anywhere near that slow.
-constexpr double kLargestFactor = 1000000000;
 
 // Digits with at most one point, not empty and not a lone point: no sign,
 // exponent, comma or blank.
@@ -59,7 +56,9 @@ void FormCalibrate::FillCurrentFactor() {
 void FormCalibrate::CommandOkay_Click() {
     const std::string& text = TextCalibrationFactor->Text();
     const std::optional<double> factor = IsCalibrationText(text) ? WholeNumber(text) : std::nullopt;
-    if (!factor || *factor > kLargestFactor) {
+    // No factor above the pacing's cap on the yields of a step: no machine is
+    // anywhere near that slow.
+    if (!factor || *factor > kMaxYieldsPerStep) {
         platform().MessageBox("Please enter a valid positive number.", BoxButtons::Ok,
                               kProductName);
         return;

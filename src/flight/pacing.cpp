@@ -9,11 +9,6 @@ namespace dorvanta {
 
 namespace {
 
-// Far more yields per step than any calibration measures (a few million
-// passes per second at most); a larger product can only come from a damaged
-// data file or a mistyped factor, and still paces, at this rate.
-constexpr double kMaxYieldsPerStep = 1e9;
-
 void YieldWhileRunning(Platform& platform, std::int64_t count, const StillRunning& stillRunning) {
     for (std::int64_t i = 0; i < count && stillRunning(); ++i) {
         platform.Yield();

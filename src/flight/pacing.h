@@ -15,6 +15,11 @@ namespace dorvanta {
 
 class Platform;
 
+// Far more yields per step than any calibration measures (a few million
+// passes per second at most); a larger product can only come from a damaged
+// data file or a mistyped factor, and still paces, at this rate.
+constexpr double kMaxYieldsPerStep = 1e9;
+
 // Whether the loop being paced still runs.
 using StillRunning = std::function<bool()>;
 
