@@ -105,10 +105,6 @@ class GameTest : public InTempDir {
         }
         return values.str();
     }
-    // The shot phase and the Shoot caption, as "0 Shoot".
-    std::string Turn() {
-        return Values("ShotPhase") + " " + Control<Button>("CommandShoot").Caption();
-    }
 
     // The player's shot from these values, thrown by the fourth press.
     void PlayerShot(double power, double angle, double azimuth) {
@@ -143,20 +139,13 @@ class GameTest : public InTempDir {
         }
         Set(side + "CupsLeft", cupsLeft);
     }
-    std::vector<int> StandingCups(const std::string& array) {
-        std::vector<int> cups;
-        for (int i = 1; i <= kCupCount; ++i) {
-            if (Get(array + "(" + std::to_string(i) + ")") != kFalse) {
-                cups.push_back(i);
-            }
-        }
-        return cups;
-    }
     // The standing cups as "1 2 3".
     std::string Standing(const std::string& array) {
         std::string text;
-        for (int cup : StandingCups(array)) {
-            text += (text.empty() ? "" : " ") + std::to_string(cup);
+        for (int i = 1; i <= kCupCount; ++i) {
+            if (Get(array + "(" + std::to_string(i) + ")") != kFalse) {
+                text += (text.empty() ? "" : " ") + std::to_string(i);
+            }
         }
         return text;
     }

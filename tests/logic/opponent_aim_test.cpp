@@ -34,13 +34,8 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
         {full, 10, home, 1, 0, 1250},
         {{1, 2, 3, 4, 5, 6}, 6, reRacked, 1, 0, 1280},
         {{2, 3, 4, 5, 6, 7, 8, 9, 10}, 9, home, 2, -2, 1280},
-        {{2, 3, 4, 5, 6}, 5, reRacked, 2, -2, 1315},
-        {{3, 4, 5, 6, 7, 8, 9, 10}, 8, home, 3, 2, 1280},
-        {{3, 4, 5, 6}, 4, reRacked, 3, 2, 1315},
         {{4, 5, 6, 7, 8, 9, 10}, 7, home, 5, 0, 1315},
-        {{5, 8, 9}, 3, home, 5, 0, 1315},
         {{8, 9}, 2, home, 8, -2, 1345},
-        {{9}, 1, home, 9, 2, 1345},
     };
     for (const auto& [cups, cupsLeft, rackZ, cup, handX, power] : kCases) {
         SCOPED_TRACE(cupsLeft);
@@ -59,8 +54,7 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
 TEST_F(OpponentAimTest, ErrorsSpanTheLevelsRangeAroundTheBaseShot) {
     constexpr float kJustBelowOne = 0.99999994f;
     // The scale, then the half widths of power, vertical angle and azimuth.
-    const double kLevels[][4] = {
-        {1.0, 10, 5, 5}, {0.5, 5, 2.5, 2.5}, {0.2, 2, 1, 1}, {0.16, 1.6, 0.8, 0.8}};
+    const double kLevels[][4] = {{1.0, 10, 5, 5}, {0.16, 1.6, 0.8, 0.8}};
     for (const auto& [scale, power, angle, azimuth] : kLevels) {
         SCOPED_TRACE(scale);
         // The lowest draw, then the highest, at their tolerances.

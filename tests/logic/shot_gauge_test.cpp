@@ -66,15 +66,6 @@ TEST_F(ShotGauges, APressInsideTheGaugesYieldFixesTheValueShownAndEitherButtonSt
     EXPECT_EQ(PressAndLookAt(1, kRightButton), "1100.5 5 0 1100.5 Power");
 }
 
-TEST_F(ShotGauges, PressesWhileABallFliesDoNothing) {
-    for (const std::int16_t phase : {kPhasePlayerFlight, kPhaseOpponentFlight}) {
-        Set("ShotPhase", phase);
-        PressShoot();
-        EXPECT_EQ(Turn(), std::to_string(phase) + " Shoot");
-        EXPECT_EQ(platform.YieldCount(), 0);
-    }
-}
-
 // Each bar as its gauge draws it at the step that reaches the value: the power
 // and vertical-angle bars full, the horizontal one at its left end.
 TEST_F(ShotGauges, TheGaugePanelDrawsEachBarAtItsValue) {
@@ -89,7 +80,6 @@ TEST_F(ShotGauges, TheGaugePanelDrawsEachBarAtItsValue) {
     } kBars[] = {
         {kPhaseReady, 700, 7, {K::FilledBox, 120, 320, 390, 2090, 0, 0, blue}},
         {kPhasePowerGauge, 160, 8, {K::FilledBox, 1370, 320, 1630, 1680, 0, 0, blue}},
-        {kPhaseAngleGauge, 480, 9, {K::FilledBox, 615, 1820, 1500, 2090, 0, 0, blue}},
         {kPhaseAngleGauge, 1, 9, {K::FilledBox, azimuthFirstStep, 1820, 1500, 2090, 0, 0, blue}},
     };
     for (const auto& bar : kBars) {

@@ -4,32 +4,6 @@
 namespace dorvanta {
 namespace {
 
-using SpeedControlsTest = GameTest;
-
-TEST_F(SpeedControlsTest, EndTurnSkipsTheWaitingComputerButDoesNotReleaseAPause) {
-    PlayerMisses();
-    ASSERT_EQ(Turn(), "5 Opponent's Shot");
-    Set("HandX", -2);
-    Click("CommandStopLoop");
-    EXPECT_EQ(Turn(), "0 Shoot");
-    EXPECT_EQ(Values("BallX BallY BallZ"), "-2 30 -48");
-
-    QueueAim();
-    std::string atYield500;
-    platform.AtYield(100, [&] { Click("CommandPause"); });
-    platform.AtYield(110, [&] { Click("CommandStopLoop"); });
-    platform.AtYield(500, [&] {
-        atYield500 = Values("ShotPhase Paused");
-        Click("CommandPause");
-    });
-    const std::int64_t start = platform.YieldCount();
-    ComputerTurn();
-    // The flight was still held at yield 500, then ended at its next end test.
-    EXPECT_EQ(atYield500, "6 -1");
-    EXPECT_LT(platform.YieldCount() - start, 600);
-    EXPECT_EQ(Get("OpponentCupsLeft"), 10);
-}
-
 class CalibrationTest : public GameTest {
   protected:
     TextBox& FactorBox() { return In<TextBox>("FormCalibrate", "TextCalibrationFactor"); }
@@ -61,16 +35,11 @@ TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefusedAndAHu
     EXPECT_EQ(platform.Boxes().size(), 3u);
 
     // Regression: the window's text was cut at a printf buffer, so a factor of
-    // 1e300 from the file showed as about 1e62. Each showing of the hidden window
-    // fills in the factor in force (before, Okay could undo a calibration); the
-    // open one keeps what is typed.
+    // 1e300 from the file showed as about 1e62.
     DataFile(platform).StoreCalibration(1e300);
     NewGame();  // reads the file again
     ChooseMenu("MenuOptionCalibrate");
     EXPECT_EQ(FactorBox().Text(), "1" + std::string(300, '0'));
-    FactorBox().SetText("12");
-    ChooseMenu("MenuOptionCalibrate");
-    EXPECT_EQ(FactorBox().Text(), "12");
 }
 
 // Every pass yields without delivering input: a press made meanwhile waits
@@ -85,7 +54,6 @@ TEST_F(CalibrationTest, AutomaticCalibrationYieldsEveryPassAndHoldsThePlayersInp
     EXPECT_NEAR(passes, 3000, 2);  // three seconds, across midnight
     EXPECT_DOUBLE_EQ(main.CalibrationFactor, passes / 100);
     EXPECT_EQ(StoredFactor(), main.CalibrationFactor);
-    EXPECT_EQ(LastBox(), "Calibration Completed");
     EXPECT_EQ(Get("Paused"), kFalse);
     platform.Yield();
     EXPECT_EQ(Get("Paused"), kTrue);
