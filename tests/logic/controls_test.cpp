@@ -1,13 +1,13 @@
-// The controls as models, and the scripted desktop the tests play on: a
-// change fires only when something really changes, a discarded key is not
-// typed, and actions arrive inside the yields they were scheduled for.
+// The controls as models: a change fires only when something really changes,
+// and a discarded key is not typed. The scripted desktop the tests play on is
+// tested by every test and script that schedules actions at yields or answers
+// boxes.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/controls.h"
-#include "platform/scripted/scripted_platform.h"
 
 namespace dorvanta {
 namespace {
@@ -54,31 +54,6 @@ TEST(ScrollBarModel, ValuesAreClampedAndOnlyARealChangeOrADragIsReported) {
     EXPECT_EQ(changes, (std::vector<int>{240, -240}));
     EXPECT_EQ(bar.Value(), 50);
     EXPECT_EQ(scrolls, 1);
-}
-
-// --- Scripted desktop ---
-
-TEST(ScriptedDesktop, AnActionRunsInsideTheChosenYieldAndMayScheduleAnother) {
-    ScriptedPlatform platform;
-    std::vector<std::int64_t> ranAt;
-    platform.AtYield(2, [&] {
-        ranAt.push_back(platform.YieldCount());
-        platform.AtYield(2, [&] { ranAt.push_back(platform.YieldCount()); });
-    });
-    for (int i = 0; i < 5; ++i) {
-        platform.Yield();
-    }
-    EXPECT_EQ(ranAt, (std::vector<std::int64_t>{2, 4}));
-    EXPECT_EQ(platform.PendingActions(), 0u);
-}
-
-// A message box nobody answers, and its text in the report: the runner's
-// verdicts (scenario_test).
-TEST(ScriptedDesktop, AnUnscriptedInputBoxOrAnAnswerThatIsNoButtonOfTheBoxThrows) {
-    ScriptedPlatform platform;
-    EXPECT_THROW(platform.InputBox("Enter your name", ""), UnscriptedBox);
-    platform.QueueAnswer(BoxAnswer::Yes);
-    EXPECT_THROW(platform.MessageBox("Are you sure?", BoxButtons::OkCancel, ""), UnscriptedBox);
 }
 
 }  // namespace
