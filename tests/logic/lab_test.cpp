@@ -32,10 +32,6 @@ TEST(Lab, FlightPrintsEveryContactAndTheEndOfTheChosenFlight) {
               LabRun("bounce 269 0 -0.0909694076 10.7356394\n"
                      "end 494 0 0 27.2665237 60.047277\n",
                      0));
-    EXPECT_EQ(Lab("flight --power 1250 --angle 135 --azimuth 0 --opponent"),
-              LabRun("cup 474 1 0 3.87630238 -35.6153769\n"
-                     "end 474 1 0 0.75 -36\n",
-                     0));
     EXPECT_EQ(Lab("flight --power 1250 --angle 45 --azimuth 0 --standing 2,3,4,5,6,7,8,9,10")
                   .first.substr(0, 11),
               "wall 486 2 ");  // without cup 1, cup 2's wall

@@ -1,7 +1,7 @@
-// Scenario scripts: the reader of the script format, the runner's verdicts (exit
-// status and report) on small inline scripts, and every script of the scenario
-// folder, each a test of its own, played in a fresh working folder in the
-// user's locale, as the lab and the game run.
+// Scenario scripts: the runner's verdicts (exit status and report) on small
+// inline scripts, and every script of the scenario folder, each a test of its
+// own, played in a fresh working folder in the user's locale, as the lab and
+// the game run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,31 +21,6 @@ namespace dorvanta::lab {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<ScriptStep> Parse(const std::string& script) {
-    std::istringstream in(script);
-    return ParseScript(in);
-}
-
-// The scenario folder exercises every action; these are the forms it does not use.
-TEST(ScenarioScript, ReadsEachActionWithItsLineNumber) {
-    const auto steps = Parse(
-        "# a comment\n\n   press CommandShoot right  \n"
-        "expect CommandShoot.Caption Opponent's Shot\n"
-        "expect CommandShoot.Caption \"Opponent's Shot\"\n"
-        "input cancel\ninput \"cancel\"\n"
-        "after 1 yield: after 700 yields: print CupStanding(7)\n");
-    ASSERT_EQ(steps.size(), 6u);
-    EXPECT_EQ(steps[0].target, "CommandShoot");  // the game does not tell the buttons apart
-    EXPECT_EQ(std::make_pair(steps[1].quoted, steps[2].quoted), std::make_pair(false, true));
-    EXPECT_EQ(steps[3].text + "|" + steps[4].text, "|cancel");  // a Cancel, then a name
-    ASSERT_NE(steps[5].later, nullptr);
-    ASSERT_NE(steps[5].later->later, nullptr);
-    EXPECT_EQ(steps[5].yields + steps[5].later->yields, 701);
-    EXPECT_EQ(steps[5].later->later->target, "CupStanding(7)");
-}
-
-// --- Playing scripts ---
 
 struct ScenarioRun {
     int exitCode = -1;
