@@ -1,9 +1,9 @@
-// The controls as models, and the scripted desktop the tests play on: a
-// change fires only when something really changes, a discarded key is not
-// typed, and actions arrive inside the yields they were scheduled for.
+// A scroll bar as a model, and the boxes of the scripted desktop the tests play
+// on. The text box model is played by the hand box (shot_hand_test,
+// hand_controls.txt), the random play and the Qt typing tests; the actions
+// scheduled at yields by every gauge, flight and script test.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "platform/controls.h"
@@ -11,33 +11,6 @@
 
 namespace dorvanta {
 namespace {
-
-using Texts = std::vector<std::string>;
-
-// The text with the selection's start and length, as "text [start,length]".
-std::string State(const TextBox& box) {
-    return box.Text() + " [" + std::to_string(box.SelStart()) + "," +
-           std::to_string(box.SelLength()) + "]";
-}
-
-// Typing, a typed key replacing the selection, a discarded key and the change
-// event fired before SetText returns, and only on a real change, are played
-// through the hand box (shot_hand_test, hand_controls.txt) and the Qt typing
-// test.
-TEST(TextBoxModel, ARewritePutsTheCaretAtTheStartWhereBackspaceDeletesNothing) {
-    TextBox box("TextHandX", {}, "");
-    Texts seen;
-    box.onChange = [&] { seen.push_back(box.Text()); };
-    box.SetText("17");
-    EXPECT_EQ(State(box), "17 [0,0]");
-    box.TypeKey(kBackspace);
-    box.SetSelection(2, 0);
-    box.SetReadOnly(true);
-    box.TypeKey('5');
-    box.TypeKey(kBackspace);
-    EXPECT_EQ(State(box), "17 [2,0]");
-    EXPECT_EQ(seen, (Texts{"17"}));
-}
 
 TEST(ScrollBarModel, ValuesAreClampedAndOnlyARealChangeOrADragIsReported) {
     ScrollBar bar("HScrollHand", ControlKind::HScrollBar, {}, -240, 240, 0);
@@ -54,22 +27,6 @@ TEST(ScrollBarModel, ValuesAreClampedAndOnlyARealChangeOrADragIsReported) {
     EXPECT_EQ(changes, (std::vector<int>{240, -240}));
     EXPECT_EQ(bar.Value(), 50);
     EXPECT_EQ(scrolls, 1);
-}
-
-// --- Scripted desktop ---
-
-TEST(ScriptedDesktop, AnActionRunsInsideTheChosenYieldAndMayScheduleAnother) {
-    ScriptedPlatform platform;
-    std::vector<std::int64_t> ranAt;
-    platform.AtYield(2, [&] {
-        ranAt.push_back(platform.YieldCount());
-        platform.AtYield(2, [&] { ranAt.push_back(platform.YieldCount()); });
-    });
-    for (int i = 0; i < 5; ++i) {
-        platform.Yield();
-    }
-    EXPECT_EQ(ranAt, (std::vector<std::int64_t>{2, 4}));
-    EXPECT_EQ(platform.PendingActions(), 0u);
 }
 
 // A message box nobody answers, and its text in the report: the runner's

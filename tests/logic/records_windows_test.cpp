@@ -106,24 +106,19 @@ std::string TextOf(const Form& form, const std::string& box) {
 
 // An address the maker left empty has no row, neither its label nor an empty
 // box; what follows moves up and the window is shorter by the row. The game
-// gives no addresses.
+// gives no addresses: its Help window's height is pinned on the real window
+// (qt_main_window_test).
 TEST_F(RecordsWindowsTest, HelpAndAboutLeaveOutTheRowOfAnEmptyAddress) {
     const std::vector<std::string> helpRows = {"Label5", "Text1", "Label6", "Text2", "CommandOkay"};
-    EXPECT_EQ(Tops(*Open("MenuOptionHelp", "FormHelp"), helpRows), "- - - - 3480 3960");
     const FormHelp mailOnly(platform, main, {"", "help@example.org"});
     EXPECT_EQ(Tops(mailOnly, helpRows), "- - 3480 3720 4200 4680");
     EXPECT_EQ(TextOf(mailOnly, "Text2"), "help@example.org");
-    const FormHelp both(platform, main, {"www.example.org", "help@example.org"});
-    EXPECT_EQ(Tops(both, helpRows), "3480 3720 4200 4440 4920 5400");
-    EXPECT_EQ(TextOf(both, "Text1"), "www.example.org");
 
     const std::vector<std::string> aboutRows = {"lblDescription", "Text1", "cmdOK"};
     EXPECT_EQ(Tops(*Open("MenuOptionAbout3DDV", "FormAbout"), aboutRows), "- - 1185 2105");
     const FormAbout withSite(platform, main, {"www.example.org", ""});
     EXPECT_EQ(Tops(withSite, aboutRows), "1125 1440 2040 2960");
     EXPECT_EQ(TextOf(withSite, "Text1"), "www.example.org");
-    EXPECT_EQ(static_cast<const TextBox*>(withSite.FindControl("Text1"))->ToolTip(),
-              "Copy and paste into your browser");
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <map>
-#include <memory>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "game_test.h"
 #include "records/data_file.h"
@@ -37,36 +33,9 @@ class StartUpTest : public GameTest {
     }
 };
 
-// Every title and item of the main window's menus can be chosen from the
-// keyboard: its mnemonic is a letter of its caption, told apart case-blind from
-// its neighbours'; the captions themselves stay as they read. F1 for Help is
-// pressed on the real window (qt_main_window_test).
-TEST_F(StartUpTest, EveryMenuTitleAndItemHasAMnemonicOfItsOwnInItsCaption) {
-    const auto checkLevel = [](const std::vector<std::unique_ptr<MenuItem>>& items) {
-        std::set<char> taken;
-        for (const auto& item : items) {
-            const char letter = item->Mnemonic();
-            EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(letter))) << item->Name();
-            EXPECT_NE(item->Caption().find(letter), std::string::npos) << item->Name();
-            EXPECT_TRUE(taken.insert(static_cast<char>(std::tolower(letter))).second)
-                << item->Name();
-        }
-    };
-    checkLevel(main.MenuBar());
-    std::string captions;
-    for (const auto& menu : main.MenuBar()) {
-        checkLevel(menu->Items());
-        captions += menu->Caption() + ":";
-    }
-    EXPECT_EQ(captions, "File:Options:Skill Level:Opponent Skill Level:GameType:Help:");
-    EXPECT_EQ(main.FindMenuItem("MenuOptionExit")->Caption(), "Exit");
-}
-
-// --- The new-game reset ---
-
 // A reset keeps the colours and rereads the data file.
 // The load found no data file: it made an empty one and read zeros from it.
-TEST_F(StartUpTest, TwoResetsLeaveWhatTheLoadLeftAndRereadTheDataFile) {
+TEST_F(StartUpTest, AResetLeavesWhatTheLoadLeftAndRereadsTheDataFile) {
     EXPECT_EQ(std::filesystem::file_size(DataFile::kFileName), 0u);
     EXPECT_EQ(main.HighScores, HighScoreTable{});
     const auto loaded = Snapshot();
@@ -77,8 +46,6 @@ TEST_F(StartUpTest, TwoResetsLeaveWhatTheLoadLeftAndRereadTheDataFile) {
         Set(name, value);
     }
     Control<TextBox>("TextHandX").SetText("12");
-    NewGame();
-    EXPECT_EQ(Snapshot(), loaded);
     NewGame();
     EXPECT_EQ(Snapshot(), loaded);
 

@@ -1,4 +1,3 @@
-#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -9,9 +8,10 @@
 namespace dorvanta {
 namespace {
 
-// Table centre and corners, the far apex cup's rim and base, points at and
-// behind the camera's depth, then the camera lowered by its bar. The camera
-// turned, panned across and zoomed is projected by the lab (lab_test).
+// A far table corner, the far apex cup's rim and base, points at and behind the
+// camera's depth, then the camera lowered by its bar. The table's centre, the
+// camera turned, panned across and zoomed are projected by the lab (lab_test)
+// and the reset view test.
 TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
     const Camera home = HomeCamera(kFieldWidth);
     Camera lowered = home;
@@ -21,11 +21,7 @@ TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
         double x, y, z, length;
         const char* seen;  // x, y, length and flatness, to nine digits
     } kCases[] = {
-        {home, 0, 0, 0, 0, "4087.5 4220.8 0 0.219987515"},
-        {home, -24, 0, -48, 0, "1359.07895 6185.26316 0 0.281624177"},
         {home, 24, 0, 48, 0, "5759.75806 3016.77419 0 0.17988007"},
-        {home, 24, 0, -48, 0, "6815.92105 6185.26316 0 0.281624177"},
-        {home, -24, 0, 48, 0, "2415.24194 3016.77419 0 0.17988007"},
         {home, 0, 4, 36, 2, "4087.5 2978.98305 146.440678 0.178595268"},
         {home, 0, 0, 36, 1.25, "4087.5 3271.86441 91.5254237 0.188512757"},
         {home, 0, 144, 0, 0, "4087.5 -8220.8 0 0.219987515"},  // above eye level
@@ -45,20 +41,17 @@ TEST(Projection, PutsPointsWhereTheCameraSeesThem) {
 
 using ViewCameraTest = GameTest;
 
+// Clamping to each bar's range is the scroll bar's (controls_test).
 TEST_F(ViewCameraTest, EachBarMovesItsCameraMemberFromHome) {
     const std::tuple<const char*, std::int16_t, const char*, double> cases[] = {
-        {"VScrollPan", -144, "CameraY", 0},         {"VScrollPan", 1, "CameraY", 72.5},
-        {"VScrollPan", 200, "CameraY", 172},        {"HScrollPan", 5, "CameraX", -0.5},
-        {"HScrollPan", -400, "CameraX", 40},        {"HScrollPan", 0, "CameraX", 0},
-        {"HScrollZoom", -1000, "CameraZ", -100},    {"HScrollZoom", 1000, "CameraZ", -300},
-        {"HScrollZoom", 3, "CameraZ", -200.3},      {"HScrollZoom", 0, "CameraZ", -200},
-        {"HScrollRotate", 1, "CameraRotate", 0.9},  {"HScrollRotate", -400, "CameraRotate", -360},
-        {"HScrollRotate", 100, "CameraRotate", 90},
+        {"VScrollPan", 1, "CameraY", 72.5},
+        {"HScrollPan", 5, "CameraX", -0.5},
+        {"HScrollZoom", 3, "CameraZ", -200.3},
+        {"HScrollRotate", -400, "CameraRotate", -360},
     };
     for (const auto& [bar, value, member, expected] : cases) {
         Bar(bar).UserChange(value);
         EXPECT_DOUBLE_EQ(Get(member), expected) << bar << " at " << value;
-        EXPECT_EQ(std::signbit(Get(member)), std::signbit(expected)) << bar << " at " << value;
     }
 }
 

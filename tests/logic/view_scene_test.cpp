@@ -70,11 +70,6 @@ TEST_F(ViewSceneTest, ShapesAreDrawnThroughTheProjectedPoints) {
         EXPECT_EQ(std::pair(d[1 + e].x1, d[1 + e].y1), corner(edges[e][0])) << "edge " << e;
         EXPECT_EQ(std::pair(d[1 + e].x2, d[1 + e].y2), corner(edges[e][1])) << "edge " << e;
     }
-    // The far apex cup's base and rim.
-    EXPECT_NEAR(d[5].y1, 3271.86, 0.01);
-    EXPECT_NEAR(d[5].radius, 91.53, 0.01);
-    EXPECT_NEAR(d[6].y1, 2978.98, 0.01);
-    EXPECT_NEAR(d[6].radius, 146.44, 0.01);
     for (std::size_t first = 5; first < 5 + 8 * kCupCount; first += 4) {
         const DrawCommand &base = d[first], &rim = d[first + 1], &right = d[first + 2],
                           &left = d[first + 3];
@@ -82,6 +77,7 @@ TEST_F(ViewSceneTest, ShapesAreDrawnThroughTheProjectedPoints) {
         EXPECT_FLOAT_EQ(right.x2, rim.x1 + rim.radius) << first;
         EXPECT_FLOAT_EQ(left.x1, base.x1 - base.radius) << first;
         EXPECT_FLOAT_EQ(left.x2, rim.x1 - rim.radius) << first;
+        EXPECT_LT(base.radius, rim.radius) << first;  // the cups widen upwards
     }
     const DrawCommand &across = d[d.size() - 3], &upright = d[d.size() - 2], &ball = d.back();
     EXPECT_EQ(std::pair(across.y1, across.y2), std::pair(ball.y1, ball.y1));
