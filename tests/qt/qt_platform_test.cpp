@@ -70,12 +70,10 @@ struct Frame {
 TEST(QtPlatform, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
     QtPlatform platform;
     std::vector<std::string> left;
-    int steps = 0;
     QTimer::singleShot(0, [&] {
         platform.Guarded([&] {
             Frame flight{left, "flight"};
             for (;;) {
-                ++steps;
                 platform.Yield();
             }
         });
@@ -97,9 +95,6 @@ TEST(QtPlatform, ExitDuringABoxInsideAYieldingLoopUnwindsEverything) {
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(platform.Ending());
     EXPECT_EQ(left, std::vector<std::string>({"exit", "box", "flight"}));
-    const int stepsAtEnd = steps;
-    QCoreApplication::processEvents();
-    EXPECT_EQ(steps, stepsAtEnd);
     EXPECT_THROW(platform.Yield(), QuitRequested);
     EXPECT_THROW(platform.MessageBox("Late", BoxButtons::Ok, ""), QuitRequested);
 }
