@@ -1,6 +1,5 @@
-// What a player reads in the real windows: numbers in full and from their
-// start, every caption in its window's one font size and inside its button,
-// and no label running into another control.
+// What a player reads in the real windows: every caption in its window's one
+// font size and inside its button, and no label running into another control.
 #include <set>
 #include <utility>
 
@@ -12,16 +11,7 @@ namespace {
 using QtLegibility = qt_test::MainWindowTest;
 using Texts = std::vector<std::pair<const char*, const char*>>;
 
-// Gives the box its text the way the game does and returns its widget, without
-// the focus: the caret is no part of the text.
-QLineEdit& ShowText(const QWidget& window, const Form& form, const char* box, const char* text) {
-    static_cast<TextBox*>(form.FindControl(box))->SetText(text);
-    auto& edit = qt_test::Find<QLineEdit>(window, box);
-    edit.clearFocus();
-    return edit;
-}
-
-// Where the text of a box or button lies: the bounds of its dark pixels. The
+// Where the text of a button lies: the bounds of its dark pixels. The
 // frames and bevels of the style are lighter.
 QRect Ink(QWidget& widget) {
     const QImage image = widget.grab().toImage();
@@ -35,52 +25,6 @@ QRect Ink(QWidget& widget) {
         }
     }
     return ink;
-}
-
-// The same text in a box of the same font and height but four times as wide:
-// where the text's ink lies when nothing cuts it.
-QRect UncutInk(const QLineEdit& box, const QString& text) {
-    QLineEdit wide;
-    wide.setFont(box.font());
-    wide.resize(box.width() * 4, box.height());
-    wide.setText(text);
-    wide.setCursorPosition(0);
-    return Ink(wide);
-}
-
-// The widest texts the game writes: gauge values, the hand position, shot
-// counts and a calibration factor as the calibration writes it. The ink of
-// each lies where it lies in a box wide enough for anything. A third of the
-// shots made shows its leading digits, two decimals at least, and the rest runs
-// past the right edge.
-TEST_F(QtLegibility, EveryNumberShowsInFullFromItsStartAtEveryScale) {
-    const Texts mainBoxes = {{"TextPower", "1257.5"},
-                             {"TextAngle", "84.5"},
-                             {"TextAzimuth", "-7.95"},
-                             {"TextHandX", "-23.9"},
-                             {"TextShotsTaken", "32767"},
-                             {"TextShotsMade", "10"},
-                             {"TextShootingPercentage", "33.33"}};
-    for (const double scale : {1.0, 1.5, 2.0}) {
-        SCOPED_TRACE(scale);
-        ResizeClient(QSize(774, 510) * scale);
-        for (const auto& [box, text] : mainBoxes) {
-            QLineEdit& edit = ShowText(*window_, form_, box, text);
-            EXPECT_EQ(Ink(edit), UncutInk(edit, text)) << text;
-        }
-        QLineEdit& percentage =
-            ShowText(*window_, form_, "TextShootingPercentage", "33.3333333333333");
-        EXPECT_EQ(Ink(percentage).left(), UncutInk(percentage, "33.33").left());
-        EXPECT_GE(Ink(percentage).right(), UncutInk(percentage, "33.33").right());
-
-        QWidget* calibration = Open("MenuOptionCalibrate", "FormCalibrate");
-        ASSERT_NE(calibration, nullptr);
-        const Form& form = *platform_.LoadedForm("FormCalibrate");
-        for (const char* factor : {"68268.7933333333", "15234.5633333333"}) {
-            QLineEdit& edit = ShowText(*calibration, form, "TextCalibrationFactor", factor);
-            EXPECT_EQ(Ink(edit), UncutInk(edit, factor)) << factor;
-        }
-    }
 }
 
 // Whether the caption, given to the button the way the game does, is drawn

@@ -1,5 +1,5 @@
-// The real main window on the desktop: how it is built and scaled, what the
-// keyboard does in it, and a whole shot with the real mouse.
+// The real main window on the desktop: how it is built and scaled, and how
+// the game's menus, bars and keyboard reach it.
 #include <tuple>
 
 #include "qt_test_support.h"
@@ -56,34 +56,18 @@ TEST_F(QtMainWindow, SecondaryWindowsOpenAtTheMainWindowsScale) {
     EXPECT_EQ(helpClient->size(), designHelp * 1.5);
 }
 
-// Alt and a title's letter open its menu, and the item's letter chooses it there.
-TEST_F(QtMainWindow, MenusOpenFromTheKeyboard) {
-    QApplication::setActiveWindow(window_);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
-    QTest::keyClick(window_, Qt::Key_H, Qt::AltModifier);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->menuAction()->objectName(), "MenuHelp");
-    QTest::keyClick(menu, Qt::Key_A);
-    const Form* about = platform_.LoadedForm("FormAbout");
-    EXPECT_TRUE(about != nullptr && about->Visible());
-}
-
-// The widgets take the title, kinds and visibility the game declares, and the
+// The widgets take the kinds and visibility the game declares, and the
 // game, not Qt, decides the check marks, from the start on.
 TEST_F(QtMainWindow, IsBuiltAsTheGameDeclaresAndItsCheckMarksFollowTheGame) {
-    EXPECT_EQ(window_->windowTitle(), "Dorvanta");
     EXPECT_EQ(Find<QScrollBar>("VScrollPan").orientation(), Qt::Vertical);
     EXPECT_TRUE(Find<QPushButton>("CommandShoot").isVisibleTo(window_));
     EXPECT_FALSE(Find<QPushButton>("CommandCheatShoot").isVisibleTo(window_));
-    EXPECT_FALSE(Find<QAction>("MenuOptionIndividual").isChecked());
     auto& beginner = Find<QAction>("MenuOptionBeginner");
     EXPECT_TRUE(beginner.isChecked());
     beginner.trigger();  // Qt alone would clear the mark
     EXPECT_TRUE(beginner.isChecked());
     Find<QAction>("MenuOptionExpert").trigger();
     EXPECT_FALSE(beginner.isChecked());
-    EXPECT_TRUE(Find<QAction>("MenuOptionExpert").isChecked());
 }
 
 // Qt puts the user's locale in force at start; the suite also runs under
@@ -94,39 +78,15 @@ TEST_F(QtMainWindow, TheHandBarShowsTenthsWithAPointInTheUsersLocale) {
     EXPECT_EQ(Find<QScrollBar>("HScrollHand").value(), 12);
 }
 
-// Shoot acts on mouse presses only: its click keys reach it (Qt clicks it) but
-// start no shot. Then the whole shot with the real mouse: each press of Shoot
-// runs inside the previous press's gauge loop, the last one starts a flight,
-// and Exit arrives while the ball flies.
-TEST_F(QtMainWindow, ShootIgnoresTheKeyboardAndExitDuringAMouseShotsFlightEndsTheProgram) {
+// Shoot acts on mouse presses only: its click key reaches it (Qt clicks it)
+// but starts no shot.
+TEST_F(QtMainWindow, ShootIgnoresTheKeyboard) {
     auto& shoot = Find<QPushButton>("CommandShoot");
     const QSignalSpy keyClicks(&shoot, &QPushButton::clicked);
     shoot.setFocus();
     QTest::keyClick(&shoot, Qt::Key_Space);
-    QTest::keyClick(&shoot, Qt::Key_Return);
-    EXPECT_GE(keyClicks.count(), 1);
+    EXPECT_EQ(keyClicks.count(), 1);
     EXPECT_EQ(GameStateProbe(form_).Get("ShotPhase"), kPhaseReady);
-    QString captionInFlight;
-    // Each step is a timer of its own: Qt does not fire a timer again while its
-    // handler still runs, and a press does not return while its gauge runs.
-    std::function<void()> step = [&] {
-        if (!shoot.isEnabled()) {
-            captionInFlight = shoot.text();
-            Find<QAction>("MenuOptionExit").trigger();
-            return;
-        }
-        QTimer::singleShot(20, step);
-        if (shoot.isDown()) {
-            QTest::mouseRelease(&shoot, Qt::LeftButton);
-        } else {
-            QTest::mousePress(&shoot, Qt::LeftButton);
-        }
-    };
-    QTimer::singleShot(0, step);
-    QTimer::singleShot(20000, [this] { platform_.Guarded([this] { platform_.EndProgram(); }); });
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(captionInFlight, "Ball in motion");
-    EXPECT_TRUE(platform_.Ending());
 }
 
 }  // namespace
