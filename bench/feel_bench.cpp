@@ -53,7 +53,7 @@ class FeelBench {
         platform_.Guarded([this] {
             main_.Load();
             main_.Show();
-            platform_.WaitUntil(Now() + kSettleSeconds);
+            platform_.WaitUntil(Now() + kSettleSeconds, {});
             Calibrate();
             TimeYield();
             TimeSweeps();

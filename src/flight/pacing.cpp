@@ -31,7 +31,7 @@ void PaceGaugeStep(Platform& platform, double product, const StillRunning& still
 
 void PaceFlightStep(Platform& platform, double holdUntil, double product,
                     const StillRunning& stillRunning) {
-    platform.WaitUntil(holdUntil);
+    platform.WaitUntil(holdUntil, {});
     YieldWhileRunning(platform, DelayYields(product), stillRunning);
 }
 

@@ -4,6 +4,7 @@
 // the scripted one answers from a script so that whole games run in tests.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +20,10 @@ enum class BoxAnswer { Ok, Cancel, Yes, No };
 // system catch it; it never crosses a frame of the window system.
 struct QuitRequested {};
 
+// Whether a wait is still wanted, asked after every event it delivers; an
+// empty one waits for the deadline alone.
+using KeepWaiting = std::function<bool()>;
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -27,10 +32,13 @@ class Platform {
     virtual void Yield() = 0;
     // Processes pending events but the user's input, which waits for the next Yield.
     virtual void YieldExcludingInput() = 0;
-    // Delivers events as they arrive until the monotonic clock reaches `deadline`,
-    // sleeping in between; processes what is pending at least once, even when
-    // the deadline has already passed.
-    virtual void WaitUntil(double deadline) = 0;
+    // Delivers events as they arrive, sleeping in between, until the monotonic
+    // clock reaches `deadline` or `keepWaiting` answers false; processes what is
+    // pending at least once, even when the deadline has already passed. An
+    // infinite deadline waits on the condition alone. A desktop without real
+    // time may return after one round of events, so callers test their own
+    // condition again.
+    virtual void WaitUntil(double deadline, const KeepWaiting& keepWaiting) = 0;
 
     // Seconds since local midnight; read only by the waits and the calibration.
     virtual double TimeOfDay() = 0;

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/form.h"
@@ -18,6 +19,8 @@ namespace dorvanta {
 namespace {
 
 constexpr double kMillisPerSecond = 1000;
+// A longer wait is woken by a timer of this many milliseconds and goes on.
+constexpr double kLongestTimerMillis = 3'600'000;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
 constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
 // Time-zone changes (daylight saving) are picked up within this long.
@@ -85,24 +88,24 @@ void QtPlatform::YieldExcludingInput() {
     ThrowIfEnding();
 }
 
-// A nested event loop sleeps until an event or the precise timer wakes it. The
-// timer rounds up to whole milliseconds, and a loop quit early (the program is
-// ending, which quits every loop) is not waited out again.
-void QtPlatform::WaitUntil(double deadline) {
-    ThrowIfEnding();
-    const double remaining = deadline - MonotonicSeconds();
-    if (remaining <= 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    } else {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        timer.start(static_cast<int>(std::ceil(remaining * kMillisPerSecond)));
-        loop.exec();
+// Qt sleeps until an event or the precise timer wakes it, and returns after
+// every batch of events, so the condition is asked after each. The timer rounds
+// up to whole milliseconds; an early wake-up only waits again.
+void QtPlatform::WaitUntil(double deadline, const KeepWaiting& keepWaiting) {
+    Yield();
+    QTimer wakeUp;
+    wakeUp.setTimerType(Qt::PreciseTimer);
+    wakeUp.setSingleShot(true);
+    for (double remaining = deadline - MonotonicSeconds();
+         remaining > 0 && (!keepWaiting || keepWaiting());
+         remaining = deadline - MonotonicSeconds()) {
+        if (!wakeUp.isActive()) {
+            wakeUp.start(static_cast<int>(
+                std::ceil(std::min(remaining * kMillisPerSecond, kLongestTimerMillis))));
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        ThrowIfEnding();
     }
-    ThrowIfEnding();
 }
 
 // The calibration reads the time of day once a pass, so a read must cost far

@@ -32,7 +32,7 @@ class QtPlatform : public Platform {
 
     void Yield() override;
     void YieldExcludingInput() override;
-    void WaitUntil(double deadline) override;
+    void WaitUntil(double deadline, const KeepWaiting& keepWaiting) override;
     double TimeOfDay() override;
     double MonotonicSeconds() override;
     void Randomize() override;

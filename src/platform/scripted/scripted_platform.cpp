@@ -1,6 +1,7 @@
 #include "platform/scripted/scripted_platform.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/form.h"
 
@@ -67,8 +68,10 @@ void ScriptedPlatform::YieldExcludingInput() {
     Pass(kSecondsPerYield, false);
 }
 
-void ScriptedPlatform::WaitUntil(double deadline) {
-    Pass(std::max(deadline - monotonic_, kSecondsPerYield), true);
+// An endless wait is one ordinary yield: its caller asks again.
+void ScriptedPlatform::WaitUntil(double deadline, const KeepWaiting& /*keepWaiting*/) {
+    const double seconds = std::isfinite(deadline) ? deadline - monotonic_ : 0;
+    Pass(std::max(seconds, kSecondsPerYield), true);
 }
 
 double ScriptedPlatform::TimeOfDay() {

@@ -39,7 +39,7 @@ class ScriptedPlatform : public Platform {
 
     void Yield() override;
     void YieldExcludingInput() override;
-    void WaitUntil(double deadline) override;
+    void WaitUntil(double deadline, const KeepWaiting& keepWaiting) override;
     double TimeOfDay() override;
     double MonotonicSeconds() override { return monotonic_; }
     void Randomize() override {}
