@@ -71,6 +71,7 @@ void ScriptedPlatform::YieldExcludingInput() {
 // An endless wait is one ordinary yield: its caller asks again.
 void ScriptedPlatform::WaitUntil(double deadline, const KeepWaiting& /*keepWaiting*/) {
     const double seconds = std::isfinite(deadline) ? deadline - monotonic_ : 0;
+    ++waits_;
     Pass(std::max(seconds, kSecondsPerYield), true);
 }
 

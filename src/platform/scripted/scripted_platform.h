@@ -64,10 +64,15 @@ class ScriptedPlatform : public Platform {
     void SetTimeOfDay(double seconds) { timeOfDay_ = seconds; }
     // Seconds the clocks advance without a yield (a busy loop reading the time).
     void SetSecondsPerClockRead(double seconds) { secondsPerRead_ = seconds; }
+    // Time passes at once, as in a long handler or while another program has
+    // the processor.
+    void Elapse(double seconds) { AdvanceClocks(seconds); }
 
     // --- What happened ---
     // Every kind of yield counts: plain, excluding input, and waits.
     std::int64_t YieldCount() const { return yields_; }
+    // The waits among them.
+    std::int64_t WaitCount() const { return waits_; }
     const std::vector<ShownBox>& Boxes() const { return boxes_; }
     std::size_t PendingActions() const { return actions_.size(); }
     std::size_t RandomsDrawn() const { return randomsDrawn_; }
@@ -86,6 +91,7 @@ class ScriptedPlatform : public Platform {
     void Pass(double seconds, bool deliverInput);
 
     std::int64_t yields_ = 0;
+    std::int64_t waits_ = 0;
     double timeOfDay_ = 12 * 3600.0;
     double monotonic_ = 1000.0;
     double secondsPerRead_ = 0;
