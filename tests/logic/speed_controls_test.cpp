@@ -1,3 +1,4 @@
+#include "flight/yield_timer.h"
 #include "game_test.h"
 #include "records/data_file.h"
 
@@ -44,15 +45,15 @@ TEST_F(CalibrationTest, FactorsTooLargeForADoubleOrAboveABillionAreRefusedAndAHu
 
 // Every pass yields without delivering input: a press made meanwhile waits
 // until the calibration is over. Passes of a thousandth of a second fill one
-// unit of delay, 0.03 s, thirty at a time.
+// unit of delay, 0.03 s, thirty at a time; the count ends with a batch.
 TEST_F(CalibrationTest, AutomaticCalibrationYieldsEveryPassAndHoldsThePlayersInputTillTheEnd) {
     platform.SetTimeOfDay(86400 - 1.5);
     platform.AtYield(10, [&] { Click("CommandPause"); });
     platform.QueueAnswer(BoxAnswer::Ok);
     ChooseMenu("MenuOptionAutoCalibrate");
     const double passes = static_cast<double>(platform.YieldCount()) + 1;
-    EXPECT_NEAR(passes, 3000, 2);  // three seconds, across midnight
-    EXPECT_DOUBLE_EQ(main.CalibrationFactor, passes / 100);
+    EXPECT_NEAR(passes, 3000, kYieldsPerBatch);  // three seconds, across midnight
+    EXPECT_NEAR(main.CalibrationFactor, 30, 1e-6);
     EXPECT_EQ(StoredFactor(), main.CalibrationFactor);
     EXPECT_EQ(Get("Paused"), kFalse);
     platform.Yield();
