@@ -5,9 +5,9 @@
 namespace dorvanta {
 
 void WaitSeconds(Platform& platform, double seconds) {
-    const double start = platform.MonotonicSeconds();
-    while (platform.MonotonicSeconds() - start <= seconds) {
-        platform.Yield();
+    const double end = platform.MonotonicSeconds() + seconds;
+    while (platform.MonotonicSeconds() < end) {
+        platform.WaitUntil(end, {});
     }
 }
 

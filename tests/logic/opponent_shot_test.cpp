@@ -1,3 +1,4 @@
+#include "flight/wait.h"
 #include "game_test.h"
 
 namespace dorvanta {
@@ -18,12 +19,14 @@ TEST_F(OpponentShotTest, LosingAsksToPlayAgainYesStartsAfreshNoLeavesTheRackAndT
     Set("ShotsTaken", 3);
     QueueAim();
     platform.QueueAnswer(BoxAnswer::No);
+    double start = platform.MonotonicSeconds();
     ComputerTurn();
+    const double turn = platform.MonotonicSeconds() - start;
     // Its replay pauses for the make and asks nothing: no answer is scripted.
-    const std::int64_t start = platform.YieldCount();
+    start = platform.MonotonicSeconds();
     Click("CommandReplay");
     EXPECT_EQ(platform.Boxes().size(), 2u);
-    EXPECT_GE(platform.YieldCount() - start, 3000);
+    EXPECT_NEAR(platform.MonotonicSeconds() - start - turn, kMadeCupPauseSeconds, 1e-9);
     EXPECT_EQ(Standing("OpponentCupStanding"), "");
     // No cup to aim at: nothing drawn, no speed, and the ball bounces in place
     // at the old launch point until End Turn stops it.

@@ -13,7 +13,10 @@ TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurr
     SetRack("Opponent", {1, 2, 3, 4, 5, 6, 9}, 7);
     QueueAim();
     platform.AtYield(100, [&] { Click("CommandReplay"); });  // ignored while the ball flies
+    const std::int64_t start = platform.YieldCount();
     ComputerTurn();
+    const std::int64_t turnYields =
+        platform.YieldCount() - start;  // the last is the made cup's wait
     ASSERT_EQ(Standing("OpponentCupStanding"), "1 2 3 4 5 6");
     // The table and the launch point change after the shot; the replay must
     // fly from the recorded point and not lose the current table.
@@ -21,7 +24,7 @@ TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurr
     Set("OpponentHandX", 5);
     const std::string rackZ = Values("OpponentRackZ");
     std::string inPause;
-    platform.AtYield(1500, [&] {
+    platform.AtYield(turnYields, [&] {
         inPause = Standing("OpponentCupStanding") + " at " + Values("OpponentRackZ");
     });
     Click("CommandReplay");
@@ -35,7 +38,7 @@ TEST_F(ReplayTest, ReplayOfTheComputersMakeReRacksTheReplayedTableAndPutsTheCurr
 // End Turn stops a replay of either side's make: the rack is as before the
 // replay at once, and the make it flew counts for nothing, also when End Turn
 // comes in the very step in which the replayed ball drops into its cup (every
-// step one yield: no delay) or in the made cup's pause.
+// step one yield: no delay) or in the made cup's pause (the one yield after).
 TEST_F(ReplayTest, EndTurnPutsTheRackBackAtOnceAndAStoppedReplayCountsNoSecondCup) {
     const auto cutShort = [&](int yields, const std::string& rack) {
         SCOPED_TRACE(rack + " " + std::to_string(yields));
@@ -55,7 +58,7 @@ TEST_F(ReplayTest, EndTurnPutsTheRackBackAtOnceAndAStoppedReplayCountsNoSecondCu
     QueueAim();
     ComputerTurn();                              // its error-free shot into cup 1
     cutShort(kMakeStep, "OpponentCupStanding");  // the player to shoot: the computer's again
-    cutShort(1500, "OpponentCupStanding");
+    cutShort(kMakeStep + 1, "OpponentCupStanding");
     EXPECT_EQ(Values("CupsLeft OpponentCupsLeft"), "9 9");
 }
 

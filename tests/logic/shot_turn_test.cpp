@@ -2,6 +2,7 @@
 #include <tuple>
 
 #include "flight/fly_ball.h"
+#include "flight/wait.h"
 #include "game_test.h"
 #include "records/data_file.h"
 
@@ -21,17 +22,18 @@ class ShotTurn : public GameTest {
     }
 };
 
-// The wait after a make runs on the monotonic clock, so midnight in the middle
-// of it neither ends it nor draws it out.
+// The wait after a make is one wait on the monotonic clock, so midnight in the
+// middle of it neither ends it nor draws it out.
 TEST_F(ShotTurn, AMadeCupIsFollowedByAThreeSecondWaitEvenAcrossMidnight) {
     Set("HeadToHead", kFalse);
-    const double flight = 474 * kFlightStepSeconds;
+    constexpr std::int64_t kSteps = 474;
+    const double flight = kSteps * kFlightStepSeconds;
     platform.SetTimeOfDay(86400 - flight - 1.5);
     const double start = platform.MonotonicSeconds();
     PlayerMakesCupOne();
-    const double waited = platform.MonotonicSeconds() - start - flight;
-    EXPECT_GT(waited, 3);
-    EXPECT_LT(waited, 3 + 2 * ScriptedPlatform::kSecondsPerYield);
+    EXPECT_NEAR(platform.MonotonicSeconds() - start - flight, kMadeCupPauseSeconds, 1e-9);
+    EXPECT_EQ(platform.YieldCount(), kSteps + 1);
+    EXPECT_EQ(platform.WaitCount(), kSteps + 1);
 }
 
 TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsSlot) {
