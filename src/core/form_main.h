@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/game_state.h"
+#include "flight/yield_timer.h"
 #include "platform/form.h"
 
 namespace dorvanta {
@@ -154,6 +155,9 @@ class FormMain : public Form, public SettingsGroup, private GameState {
     std::unique_ptr<FormHighScores> formHighScores_;
     std::unique_ptr<FormHelp> formHelp_;
     std::unique_ptr<FormAbout> formAbout_;
+
+    // How long a yield takes on this machine, kept current by every paced loop.
+    YieldTimer yieldTimer_;
 };
 
 }  // namespace dorvanta

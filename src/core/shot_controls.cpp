@@ -110,6 +110,7 @@ void FormMain::RunGauge(std::int16_t phase, double& value, TextBox& text, const 
                                                           : kAzimuthRange;
     auto count = static_cast<int>(std::lround(value * range.perUnit));
     int step = 1;
+    GaugeSchedule schedule(platform(), yieldTimer_);
     while (ShotPhase == phase) {
         count += step;
         value = static_cast<double>(count) / range.perUnit;
@@ -121,8 +122,8 @@ void FormMain::RunGauge(std::int16_t phase, double& value, TextBox& text, const 
         }
         DrawMeters();
         text.SetText(NumberText(value));
-        PaceGaugeStep(platform(), delay * SkillFactor * CalibrationFactor,
-                      [this, phase] { return ShotPhase == phase; });
+        schedule.HoldStep(delay * SkillFactor * CalibrationFactor,
+                          [this, phase] { return ShotPhase == phase; });
     }
 }
 

@@ -78,9 +78,10 @@ class FlightHooks {
     virtual ~FlightHooks() = default;
     // Full redraw showing the ball where it is now.
     virtual void Draw() {}
-    // The yields between two steps; the game yields at least once.
+    // The hold between two steps; the game delivers input at least once.
     virtual void Pace() {}
-    // One yield while the flight is paused.
+    // Asked again and again while the flight is paused; the game waits there
+    // until the pause is lifted.
     virtual void PausedYield() {}
     virtual void OnEvent(const FlightEvent&) {}
 };

@@ -1,7 +1,7 @@
 // The game's own flights: the flight of the ball with the main window's ball,
-// flags and physics members, a full redraw at every step and the paced yields
-// that set the animation speed. The far rack is the player's target, the near
-// rack the computer's.
+// flags and physics members, a full redraw at every step that is on time and
+// the paced holds that set the animation speed. The far rack is the player's
+// target, the near rack the computer's.
 #include <functional>
 #include <utility>
 
@@ -17,14 +17,14 @@ namespace {
 class GameFlightHooks : public FlightHooks {
   public:
     GameFlightHooks(std::function<void()> draw, std::function<void()> pace,
-                    std::function<void()> pausedYield)
-        : draw_(std::move(draw)), pace_(std::move(pace)), pausedYield_(std::move(pausedYield)) {}
+                    std::function<void()> paused)
+        : draw_(std::move(draw)), pace_(std::move(pace)), paused_(std::move(paused)) {}
     void Draw() override { draw_(); }
     void Pace() override { pace_(); }
-    void PausedYield() override { pausedYield_(); }
+    void PausedYield() override { paused_(); }
 
   private:
-    std::function<void()> draw_, pace_, pausedYield_;
+    std::function<void()> draw_, pace_, paused_;
 };
 
 }  // namespace
@@ -37,9 +37,10 @@ std::int64_t FormMain::FlyBallAtNearRack(const FlightLaunch& launch, Flag& inCup
     return FlyBallAt(launch, NearRack, true, inCup);
 }
 
-// A step lasts at least the time it simulates, counted from the end of the
-// previous one. Slow motion and a new calibration take effect at the next
-// step: the pacing product is read at every step.
+// The flight keeps to its own schedule: a step that is late skips its redraw
+// but never its simulation, and the last position is always drawn. Slow
+// motion and a new calibration take effect at the next step: the pacing
+// product is read at every step.
 std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const Rack& rack, bool towardNearRack,
                                  Flag& inCup) {
     const FlightEnds ends{
@@ -48,16 +49,25 @@ std::int64_t FormMain::FlyBallAt(const FlightLaunch& launch, const Rack& rack, b
     const FlightBall ball{BallX, BallY, BallZ, inCup, StopFlight, Paused, NearestCup};
     const FlightPhysics physics{BallRadius,  CupRadius,  CupHeight,
                                 TableBounce, WallBounce, RimBounce};
-    double stepStart = platform().MonotonicSeconds();
-    GameFlightHooks hooks([this] { DrawScene(); },
-                          [this, &stepStart] {
-                              PaceFlightStep(platform(), stepStart + kFlightStepSeconds,
-                                             FlightDelay * CalibrationFactor * SlowFactor,
-                                             [this] { return StopFlight == kFalse; });
-                              stepStart = platform().MonotonicSeconds();
-                          },
-                          [this] { platform().Yield(); });
-    return FlyBall(launch, rack, ends, ball, physics, hooks);
+    FlightSchedule schedule(platform(), yieldTimer_);
+    bool lastDrawn = true;
+    GameFlightHooks hooks(
+        [this, &schedule, &lastDrawn] {
+            lastDrawn = !schedule.Behind();
+            if (lastDrawn) {
+                DrawScene();
+            }
+        },
+        [this, &schedule] {
+            schedule.HoldStep(FlightDelay * CalibrationFactor * SlowFactor,
+                              [this] { return StopFlight == kFalse; });
+        },
+        [this, &schedule] { schedule.WaitWhilePaused([this] { return Paused != kFalse; }); });
+    const std::int64_t steps = FlyBall(launch, rack, ends, ball, physics, hooks);
+    if (!lastDrawn) {
+        DrawScene();
+    }
+    return steps;
 }
 
 }  // namespace dorvanta

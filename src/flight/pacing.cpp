@@ -2,17 +2,30 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "flight/fly_ball.h"
 #include "platform/platform.h"
 
 namespace dorvanta {
 
 namespace {
 
-void YieldWhileRunning(Platform& platform, std::int64_t count, const StillRunning& stillRunning) {
-    for (std::int64_t i = 0; i < count && stillRunning(); ++i) {
-        platform.Yield();
+// Input is delivered at least once, also in a step that is late already. The
+// desktop may return from a wait early (a scripted one after each round of
+// events), so the wait is asked again until the deadline or the loop's end.
+void HoldUntil(Platform& platform, double deadline, const StillRunning& stillRunning) {
+    if (!stillRunning()) {
+        return;
     }
+    do {
+        platform.WaitUntil(deadline, stillRunning);
+    } while (stillRunning() && platform.MonotonicSeconds() < deadline);
+}
+
+// The yields of a delay beyond the batch actually run are only waited for.
+std::int64_t BatchOf(std::int64_t yields) {
+    return std::min(yields, kYieldsPerBatch);
 }
 
 }  // namespace
@@ -25,14 +38,39 @@ std::int64_t DelayYields(double product) {
     return static_cast<std::int64_t>(std::floor(std::min(product, kMaxYieldsPerStep)));
 }
 
-void PaceGaugeStep(Platform& platform, double product, const StillRunning& stillRunning) {
-    YieldWhileRunning(platform, std::max<std::int64_t>(DelayYields(product), 1), stillRunning);
+GaugeSchedule::GaugeSchedule(Platform& platform, YieldTimer& timer)
+    : platform_(platform), timer_(timer), slotEnd_(platform.MonotonicSeconds()) {}
+
+void GaugeSchedule::HoldStep(double product, const StillRunning& stillRunning) {
+    const double start = platform_.MonotonicSeconds();
+    const std::int64_t yields = std::max<std::int64_t>(DelayYields(product), 1);
+    timer_.TimedYields(platform_, BatchOf(yields), stillRunning);
+    if (yields <= kYieldsPerBatch) {
+        return;
+    }
+    const double slot = static_cast<double>(yields) * timer_.SecondsPerYield();
+    slotEnd_ = (start - slotEnd_ <= slot ? slotEnd_ : start) + slot;
+    HoldUntil(platform_, slotEnd_, stillRunning);
 }
 
-void PaceFlightStep(Platform& platform, double holdUntil, double product,
-                    const StillRunning& stillRunning) {
-    platform.WaitUntil(holdUntil, {});
-    YieldWhileRunning(platform, DelayYields(product), stillRunning);
+FlightSchedule::FlightSchedule(Platform& platform, YieldTimer& timer)
+    : platform_(platform), timer_(timer), slotEnd_(platform.MonotonicSeconds()) {}
+
+bool FlightSchedule::Behind() const {
+    return platform_.MonotonicSeconds() > slotEnd_ + kFlightStepSeconds;
+}
+
+void FlightSchedule::HoldStep(double product, const StillRunning& stillRunning) {
+    const std::int64_t yields = DelayYields(product);
+    timer_.TimedYields(platform_, BatchOf(yields), stillRunning);
+    slotEnd_ += kFlightStepSeconds + static_cast<double>(yields) * timer_.SecondsPerYield();
+    HoldUntil(platform_, slotEnd_, stillRunning);
+}
+
+void FlightSchedule::WaitWhilePaused(const StillRunning& paused) {
+    const double start = platform_.MonotonicSeconds();
+    platform_.WaitUntil(std::numeric_limits<double>::infinity(), paused);
+    slotEnd_ += platform_.MonotonicSeconds() - start;
 }
 
 }  // namespace dorvanta

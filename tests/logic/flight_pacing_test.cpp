@@ -10,6 +10,9 @@
 namespace dorvanta {
 namespace {
 
+// On the scripted desktop a yield lasts a thousandth of a second.
+constexpr double kYield = ScriptedPlatform::kSecondsPerYield;
+
 // A product from a damaged file (NaN, negative) asks for no delay; a larger
 // one never asks for less than a smaller one.
 TEST(FlightPacing, AStepsDelayIsTheWholePartOfItsProductUpToTheCap) {
@@ -42,37 +45,131 @@ TEST(Calibration, TakesThePassOfTheQuietBatchesAndStopsAtTheCap) {
     EXPECT_EQ(platform.YieldCount(), 499);
 }
 
-// Records the platform's clock at every redraw of the playing field.
+// Records the platform's clock and the ball's z at every redraw of a picture,
+// each of which takes `drawSeconds`.
 struct RedrawClock : ControlView {
-    explicit RedrawClock(Platform& platform) : platform(platform) {}
-    void Refresh() override { times.push_back(platform.MonotonicSeconds()); }
-    Platform& platform;
-    std::vector<double> times;
+    RedrawClock(ScriptedPlatform& platform, const double& ballZ)
+        : platform(platform), ballZ(ballZ) {}
+    void Refresh() override {
+        times.push_back(platform.MonotonicSeconds());
+        drawnZ.push_back(ballZ);
+        platform.Elapse(drawSeconds);
+    }
+    // The time from each redraw to the next.
+    std::vector<double> Intervals() const {
+        std::vector<double> intervals;
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            intervals.push_back(times[i] - times[i - 1]);
+        }
+        return intervals;
+    }
+    ScriptedPlatform& platform;
+    const double& ballZ;
+    double drawSeconds = 0;
+    std::vector<double> times, drawnZ;
 };
 
-class FlightSpeed : public GameTest {
+// A redraw clock on a picture of the main window while the test runs.
+class PacingTest : public GameTest {
   protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        Set("HeadToHead", kFalse);
-        main.Picture1().AttachView(&redraws_);
+    void Watch(const std::string& picture) {
+        watched_ = &Control<Picture>(picture);
+        watched_->AttachView(&redraws_);
     }
     void TearDown() override {
-        main.Picture1().AttachView(nullptr);
+        if (watched_ != nullptr) {
+            watched_->AttachView(nullptr);
+        }
         GameTest::TearDown();
     }
-    static constexpr std::int64_t kMissSteps = 494;
 
-    RedrawClock redraws_{platform};
+    RedrawClock redraws_{platform, main.State().BallZ};
+    Picture* watched_ = nullptr;
 };
 
-// A step holds until the time it simulates has passed, then yields its delay on
-// top: that is what slow motion adds. The hold is the step's one yield.
+// --- Gauges ---
+
+class GaugePacing : public PacingTest {
+  protected:
+    void SetUp() override {
+        PacingTest::SetUp();
+        Watch("Picture2");
+    }
+    // A step of more yields than a batch: the batch and one wait.
+    static constexpr std::int64_t kYieldsPerStep = kYieldsPerBatch + 1;
+    // Runs `steps` steps of the Beginner power gauge at `factor`; New Game in
+    // the wait of the last one ends it. The reset draws the panel once more.
+    void RunPowerGauge(double factor, std::int64_t steps) {
+        Set("CalibrationFactor", factor);
+        redraws_.times.clear();
+        platform.AtYield(steps * kYieldsPerStep, [this] { NewGame(); });
+        PressShoot();
+    }
+};
+
+// A step holds for the time its delay's yields would take, timed on the batch
+// it yields and waited for beyond that: twice the factor, twice the step, and
+// a whole sweep takes the same yields, a batch and a wait a step.
+TEST_F(GaugePacing, AStepHoldsForItsYieldsTimeAndASweepYieldsByStepsNotByTheFactor) {
+    constexpr std::int64_t kSweep = 700;
+    for (const double factor : {1e6, 2e6}) {
+        SCOPED_TRACE(factor);
+        const std::int64_t yields = platform.YieldCount(), waits = platform.WaitCount();
+        RunPowerGauge(factor, kSweep);
+        EXPECT_EQ(platform.YieldCount() - yields, kSweep * kYieldsPerStep);
+        EXPECT_EQ(platform.WaitCount() - waits, kSweep);
+        const std::vector<double> steps = redraws_.Intervals();
+        ASSERT_EQ(steps.size(), static_cast<std::size_t>(kSweep));
+        const double expected = 0.2 * factor * kYield;  // the fake clock rounds at its size
+        for (const double step : steps) {
+            ASSERT_NEAR(step, expected, expected * 1e-6);
+        }
+    }
+}
+
+// Drawing a step takes part of its slot, not more time. A handler that runs
+// for a second inside one batch makes that batch slow, but neither its own
+// step nor the next one waits by it.
+TEST_F(GaugePacing, SlowDrawingOrABatchSlowedByALongHandlerStretchesNoStep) {
+    redraws_.drawSeconds = 0.05;
+    RunPowerGauge(1000, 6);
+    for (const double step : redraws_.Intervals()) {
+        EXPECT_NEAR(step, 200 * kYield, 1e-9);
+    }
+    redraws_.drawSeconds = 0;
+    platform.AtYield(3 * kYieldsPerStep + 5, [this] { platform.Elapse(1); });
+    RunPowerGauge(1000, 6);
+    const std::vector<double> steps = redraws_.Intervals();
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_NEAR(steps[3], 1 + kYieldsPerStep * kYield, 1e-9);  // its batch, one wait round
+    for (const std::size_t i : {0, 1, 2, 4, 5}) {
+        EXPECT_NEAR(steps[i], 200 * kYield, 1e-9) << i;
+    }
+}
+
+// --- Flights ---
+
+class FlightSpeed : public PacingTest {
+  protected:
+    void SetUp() override {
+        PacingTest::SetUp();
+        Set("HeadToHead", kFalse);
+        Watch("Picture1");
+    }
+    static constexpr std::int64_t kMissSteps = 494;
+};
+
+// A step holds until the time it simulates and its delay's yields have passed
+// on the flight's schedule; the delay is what slow motion adds. Beyond a batch
+// the delay's yields are waited for, not yielded.
 TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
     const struct {
         double factor, slow;
         std::int64_t yieldsPerStep;
-    } kSpeeds[] = {{0, 1, 1}, {1000, 1, 2}, {999.9, 300, 300}, {1000, 300, 301}};
+        double delaySeconds;
+    } kSpeeds[] = {{0, 1, 1, 0},
+                   {1000, 300, kYieldsPerBatch + 1, 300 * kYield},
+                   {2000, 300, kYieldsPerBatch + 1, 600 * kYield}};
     for (const auto& speed : kSpeeds) {
         SCOPED_TRACE(speed.factor * speed.slow);
         Set("CalibrationFactor", speed.factor);
@@ -81,13 +178,61 @@ TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
         const std::int64_t yields = platform.YieldCount();
         PlayerMisses();
         EXPECT_EQ(platform.YieldCount() - yields, kMissSteps * speed.yieldsPerStep);
-        const double stepSeconds =
-            kFlightStepSeconds + (speed.yieldsPerStep - 1) * ScriptedPlatform::kSecondsPerYield;
         ASSERT_EQ(redraws_.times.size(), kMissSteps + 1);  // every step and once at the end
-        for (std::size_t i = 1; i < redraws_.times.size(); ++i) {
-            ASSERT_NEAR(redraws_.times[i] - redraws_.times[i - 1], stepSeconds, 1e-9);
+        for (const double step : redraws_.Intervals()) {
+            ASSERT_NEAR(step, kFlightStepSeconds + speed.delaySeconds, 1e-9);
         }
     }
+}
+
+// Fifty milliseconds lost in a handler are made up by the next steps, which
+// skip their redraws meanwhile but fly as before; the last position is drawn
+// even when the last step is late too.
+TEST_F(FlightSpeed, LateStepsSkipTheirRedrawsButNotTheirSimulationAndTheLastIsDrawn) {
+    PlayerMisses();
+    const std::vector<double> onTime = redraws_.drawnZ;
+    redraws_.drawnZ.clear();
+    platform.AtYield(100, [this] { platform.Elapse(0.05); });
+    platform.AtYield(kMissSteps, [this] { platform.Elapse(0.05); });
+    PlayerMisses();
+    const std::vector<double>& late = redraws_.drawnZ;
+    ASSERT_EQ(late.size(), onTime.size() - 5);
+    EXPECT_EQ(std::vector<double>(late.begin(), late.begin() + 100),
+              std::vector<double>(onTime.begin(), onTime.begin() + 100));
+    EXPECT_EQ(late[100], onTime[105]);
+    EXPECT_EQ(late.back(), onTime.back());
+}
+
+// Pausing waits on the event loop: every round is a wait, and the time paused
+// moves the schedule on, so no step after it counts as late. End Turn inside
+// the pause acts at once but leaves the ball paused; once the pause is lifted
+// the flight ends without another hold. New Game inside a pause ends it at once.
+TEST_F(FlightSpeed, APausedFlightWaitsAndEndTurnOrNewGameInsideThePauseActAtOnce) {
+    std::string atEndTurn;
+    platform.AtYield(10, [this] { Click("CommandPause"); });
+    platform.AtYield(100, [&] {
+        Click("CommandStopLoop");
+        atEndTurn = Values("Paused ShotPhase BallZ");
+    });
+    platform.AtYield(200, [this] { Click("CommandPause"); });
+    PlayerMisses();
+    EXPECT_EQ(atEndTurn, "-1 0 -48");
+    EXPECT_EQ(platform.YieldCount(), 200);
+    EXPECT_EQ(platform.WaitCount(), 200);
+    EXPECT_EQ(redraws_.times.size(), 11u + 1);
+
+    platform.AtYield(10, [this] { Click("CommandPause"); });
+    platform.AtYield(100, [this] { NewGame(); });
+    const std::int64_t start = platform.YieldCount();
+    PlayerMisses();
+    EXPECT_EQ(platform.YieldCount() - start, 100);
+
+    // A pause of a second, then the flight to its end with every step drawn.
+    platform.AtYield(10, [this] { Click("CommandPause"); });
+    platform.AtYield(1010, [this] { Click("CommandPause"); });
+    redraws_.times.clear();
+    PlayerMisses();
+    EXPECT_EQ(redraws_.times.size(), kMissSteps + 1);
 }
 
 // Regression: a typed factor of 10^12 paced a flight step with a billion

@@ -1,6 +1,7 @@
 #include <map>
 #include <sstream>
 
+#include "flight/yield_timer.h"
 #include "game_test.h"
 
 namespace dorvanta {
@@ -56,11 +57,17 @@ TEST_F(ShotGauges, EachGaugeRunsUpAndDownBetweenItsBoundsInHalfSteps) {
     }
 }
 
-// A press inside the gauge's yield fixes the value shown; the right button
-// also starts a shot, from the first values.
+// A press inside the gauge's yield fixes the value shown, also in the wait of a
+// step longer than a batch; the right button also starts a shot, from the
+// first values.
 TEST_F(ShotGauges, APressInsideTheGaugesYieldFixesTheValueShownAndEitherButtonStarts) {
-    platform.AtYield(700, [this] { PressShoot(); });
-    EXPECT_EQ(PressAndLookAt(701), "1450 5.5 0 1450 Vertical Angle");
+    for (const auto& [factor, yieldsPerStep] :
+         {std::pair<double, std::int64_t>{0, 1}, {1e6, kYieldsPerBatch + 1}}) {
+        SCOPED_TRACE(factor);
+        Set("CalibrationFactor", factor);
+        platform.AtYield(700 * yieldsPerStep, [this] { PressShoot(); });
+        EXPECT_EQ(PressAndLookAt(700 * yieldsPerStep + 1), "1450 5.5 0 1450 Vertical Angle");
+    }
     Set("Azimuth", 3);
     Set("Angle", 40);
     EXPECT_EQ(PressAndLookAt(1, kRightButton), "1100.5 5 0 1100.5 Power");
