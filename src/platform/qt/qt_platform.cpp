@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "platform/form.h"
 #include "platform/qt/form_window.h"
@@ -21,6 +22,8 @@ namespace {
 constexpr double kMillisPerSecond = 1000;
 // A longer wait is woken by a timer of this many milliseconds and goes on.
 constexpr double kLongestTimerMillis = 3'600'000;
+// A wait's timer rings this much before the deadline at least; the rest is slept.
+constexpr double kTimerLeadMillis = 1;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
 constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
 // Time-zone changes (daylight saving) are picked up within this long.
@@ -89,8 +92,11 @@ void QtPlatform::YieldExcludingInput() {
 }
 
 // Qt sleeps until an event or the precise timer wakes it, and returns after
-// every batch of events, so the condition is asked after each. The timer rounds
-// up to whole milliseconds; an early wake-up only waits again.
+// every batch of events, so the condition is asked after each. A timer counts
+// whole milliseconds and may wake up to one late, so it is set to ring a
+// little early and the last stretch, shorter than that, is slept on the thread
+// (a gauge step of a fast level is well below a millisecond); what arrives
+// meanwhile is delivered right after. An early wake-up only waits again.
 void QtPlatform::WaitUntil(double deadline, const KeepWaiting& keepWaiting) {
     Yield();
     QTimer wakeUp;
@@ -99,9 +105,14 @@ void QtPlatform::WaitUntil(double deadline, const KeepWaiting& keepWaiting) {
     for (double remaining = deadline - MonotonicSeconds();
          remaining > 0 && (!keepWaiting || keepWaiting());
          remaining = deadline - MonotonicSeconds()) {
+        const double timerMillis = std::floor(remaining * kMillisPerSecond) - kTimerLeadMillis;
+        if (timerMillis < 1) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
+            Yield();
+            continue;
+        }
         if (!wakeUp.isActive()) {
-            wakeUp.start(static_cast<int>(
-                std::ceil(std::min(remaining * kMillisPerSecond, kLongestTimerMillis))));
+            wakeUp.start(static_cast<int>(std::min(timerMillis, kLongestTimerMillis)));
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         ThrowIfEnding();
