@@ -1,8 +1,8 @@
 #include "flight/calibration.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <utility>
-#include <vector>
+#include <limits>
 
 #include "flight/yield_timer.h"
 #include "platform/platform.h"
@@ -11,7 +11,7 @@ namespace dorvanta {
 
 double MeasureCalibrationFactor(Platform& platform, const CalibrationLimits& limits) {
     const double start = platform.MonotonicSeconds();
-    std::vector<double> secondsPerPass;
+    double fastestPass = std::numeric_limits<double>::infinity();
     double passes = 1;
     for (double now = start; passes < limits.maxPasses && now - start < limits.seconds;) {
         std::int64_t batch = 0;
@@ -20,10 +20,10 @@ double MeasureCalibrationFactor(Platform& platform, const CalibrationLimits& lim
             platform.YieldExcludingInput();
         }
         const double batchEnd = platform.MonotonicSeconds();
-        secondsPerPass.push_back((batchEnd - now) / static_cast<double>(batch));
+        fastestPass = std::min(fastestPass, (batchEnd - now) / static_cast<double>(batch));
         now = batchEnd;
     }
-    return kSecondsPerDelayUnit / LowerQuartile(std::move(secondsPerPass));
+    return kSecondsPerDelayUnit / fastestPass;
 }
 
 }  // namespace dorvanta

@@ -2,11 +2,11 @@
 // unit of pacing delay on this machine. Each pass reads the time of day once
 // and yields once without delivering the user's input, so the window answers
 // the player only when the measuring is over. The passes are timed in small
-// batches and a pass is taken to last what the lower quartile of the batches
-// shows, as the pacing times its yields, so a calibration made while another
-// program keeps the processor busy gives the factor of a quiet machine. One
-// unit is 0.03 s of yielding: the gauge and flight delays make a playable game
-// at that length.
+// batches and a pass is taken to last what the fastest batch shows, as the
+// pacing times its yields, so a calibration made while another program keeps
+// the processor busy gives the factor of a quiet machine. One unit is 0.03 s
+// of yielding: the gauge and flight delays make a playable game at that
+// length.
 #pragma once
 
 namespace dorvanta {

@@ -6,15 +6,6 @@
 
 namespace dorvanta {
 
-double LowerQuartile(std::vector<double> secondsPerYield) {
-    if (secondsPerYield.empty()) {
-        return 0;
-    }
-    const auto quartile = secondsPerYield.begin() + secondsPerYield.size() / 4;
-    std::nth_element(secondsPerYield.begin(), quartile, secondsPerYield.end());
-    return *quartile;
-}
-
 void YieldTimer::TimedYields(Platform& platform, std::int64_t count,
                              const StillRunning& stillRunning) {
     if (count < 1 || !stillRunning()) {
@@ -33,8 +24,11 @@ void YieldTimer::TimedYields(Platform& platform, std::int64_t count,
 }
 
 double YieldTimer::SecondsPerYield() const {
-    const std::size_t filled = std::min(recorded_, kRecentBatches);
-    return LowerQuartile(std::vector<double>(recent_.begin(), recent_.begin() + filled));
+    if (recorded_ == 0) {
+        return 0;
+    }
+    return *std::min_element(recent_.begin(),
+                             recent_.begin() + std::min(recorded_, kRecentBatches));
 }
 
 }  // namespace dorvanta

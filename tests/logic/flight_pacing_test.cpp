@@ -34,7 +34,7 @@ struct BusyMachine : ScriptedPlatform {
     }
 };
 
-// A pass lasts what the lower quartile of the timed batches shows, so a busy
+// A pass lasts what the fastest of the timed batches shows, so a busy
 // machine gives the quiet machine's factor: 0.03 s of thousandth-of-a-second
 // passes. The count stops at its cap however little time has passed.
 TEST(Calibration, TakesThePassOfTheQuietBatchesAndStopsAtTheCap) {
