@@ -205,9 +205,12 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
         });
     }
 
+    // Painted at once: a paint left for later could come when the next frame
+    // has turned the box's updates off again, and the window would show its
+    // own background where the box should be.
     FramePacer pacer_{[this] {
         setUpdatesEnabled(true);
-        update();
+        repaint();
     }};
 };
 
