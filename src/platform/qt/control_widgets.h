@@ -63,8 +63,6 @@ struct ControlWidget {
 ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent);
 
 // Where a control's widget goes in a client area `scale` times its design size.
-// Edges are rounded, not sizes, so that controls that meet in the design meet
-// at every scale.
 QRect PixelGeometry(const Control& control, double scale);
 
 // Captions go to Qt verbatim: an ampersand is a character, not a mnemonic.

@@ -10,12 +10,12 @@
 #include <exception>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/uniform_random.h"
 
 class QWidget;
 
@@ -78,7 +78,7 @@ class QtPlatform : public Platform {
 
     bool ending_ = false;
     double scale_ = 1;
-    std::mt19937 generator_;
+    UniformRandom random_;
     std::int64_t utcOffsetSeconds_ = 0;
     std::chrono::steady_clock::time_point nextOffsetCheck_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
