@@ -36,6 +36,11 @@ Raster::Raster(int width, int height, Rgb background)
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
               Pack(background)) {}
 
+Raster::Raster(int width, int height, std::vector<std::uint32_t> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels)) {
+    pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+}
+
 Rgb Raster::At(int x, int y) const {
     return Unpack(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                           static_cast<std::size_t>(x)]);

@@ -21,6 +21,8 @@ struct Rgb {
 class Raster {
   public:
     Raster(int width, int height, Rgb background);
+    // Pixels as Pixels() holds them, such as a capture of the screen.
+    Raster(int width, int height, std::vector<std::uint32_t> pixels);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
