@@ -14,6 +14,7 @@
 #include "../logic/records_temp_dir.h"
 #include "contract/desktop_driver.h"
 #include "core/form_main.h"
+#include "scenarios/game_state_probe.h"
 
 namespace dorvanta::contract {
 namespace {
@@ -282,6 +283,41 @@ TEST_F(MainWindowContract, SecondaryWindowsOpenAtTheMainWindowsScale) {
     EXPECT_EQ(driver_->ClientArea(*help), atScale);
     driver_->ResizeRoom(main_, 774, 510);
     EXPECT_EQ(driver_->ClientArea(*help), atScale);
+}
+
+// A game through the real windows, played with the mouse: a numeric shot
+// makes a cup, four presses of Shoot throw a ball, and the statistics boxes
+// follow. The presses after the first come while the gauges they stop move.
+TEST_F(MainWindowContract, AGameThroughTheRealWindows) {
+    constexpr int kPressMillis = 300;
+    GameStateProbe(main_).Set("CalibrationFactor", 0);  // the gauges step at every yield
+    driver_->Run([this] { main_.FindMenuItem("MenuOptionIndividual")->Click(); });
+    driver_->WhenBoxOpens([](OpenBox& box) { box.Answer(BoxAnswer::Ok); });
+    driver_->Run([this] { main_.FindMenuItem("MenuOptionNumericShooting")->Click(); });
+    ASSERT_TRUE(driver_->Shown(main_, "CommandCheatShoot"));
+
+    // Straight down the table at 45 degrees into the front cup.
+    for (const auto& [box, value] :
+         {std::pair{"TextPower", "1255"}, {"TextAngle", "45"}, {"TextAzimuth", "0"}}) {
+        static_cast<TextBox*>(main_.FindControl(box))->SelectAll();
+        driver_->TypeKeys(main_, box, value);
+    }
+    driver_->PressMouse(main_, "CommandCheatShoot", kLeftButton);
+    EXPECT_EQ(GameStateProbe(main_).Get("CupStanding(1)"), 0);
+    EXPECT_EQ(driver_->ShownText(main_, "TextShotsTaken"), "1");
+    EXPECT_EQ(driver_->ShownText(main_, "TextShotsMade"), "1");
+    EXPECT_EQ(driver_->ShownText(main_, "TextShootingPercentage"), "100");
+
+    for (int press = 1; press <= 3; ++press) {
+        driver_->After(kPressMillis * press,
+                       [this] { driver_->PressMouse(main_, "CommandShoot", kLeftButton); });
+    }
+    driver_->PressMouse(main_, "CommandShoot", kLeftButton);  // returns once the ball has landed
+    EXPECT_EQ(driver_->ShownText(main_, "TextShotsTaken"), "2");
+    EXPECT_EQ(driver_->ShownText(main_, "CommandShoot"), "Shoot");
+    const int made = 10 - static_cast<int>(GameStateProbe(main_).Get("CupsLeft"));
+    EXPECT_EQ(driver_->ShownText(main_, "TextShotsMade"), std::to_string(made));
+    EXPECT_EQ(driver_->ShownText(main_, "TextShootingPercentage"), made == 2 ? "100" : "50");
 }
 
 bool Inside(const PixelRect& outer, const PixelRect& inner) {

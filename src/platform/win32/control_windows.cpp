@@ -424,6 +424,11 @@ class PictureWindow : public ModelWindow<Picture> {
             case WM_PAINT:
                 Paint();
                 return true;
+            // A copy of the latest drawing, such as a capture of the window asks for.
+            case WM_PRINTCLIENT:
+                Render();
+                Blit(reinterpret_cast<HDC>(wParam));
+                return true;
             case WM_ERASEBKGND:
                 return true;
             case WM_TIMER:
@@ -455,7 +460,7 @@ class PictureWindow : public ModelWindow<Picture> {
         return true;
     }
 
-    void Paint() {
+    void Render() {
         RECT client;
         GetClientRect(hwnd_, &client);
         if (model_ != nullptr &&
@@ -464,8 +469,9 @@ class PictureWindow : public ModelWindow<Picture> {
                                            client.right, client.bottom, scale_, 1);
             stale_ = false;
         }
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd_, &paint);
+    }
+
+    void Blit(HDC dc) const {
         BITMAPINFO bitmap{};
         bitmap.bmiHeader.biSize = sizeof(bitmap.bmiHeader);
         bitmap.bmiHeader.biWidth = raster_.Width();
@@ -477,10 +483,17 @@ class PictureWindow : public ModelWindow<Picture> {
                           static_cast<DWORD>(raster_.Height()), 0, 0, 0,
                           static_cast<UINT>(raster_.Height()), raster_.Pixels().data(), &bitmap,
                           DIB_RGB_COLORS);
+    }
+
+    void Paint() {
+        Render();
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(hwnd_, &paint);
+        Blit(dc);
         EndPaint(hwnd_, &paint);
     }
 
-    Raster raster_{0, 0, {}};
+    Raster raster_{0, 0, Rgb{}};
     WindowFramePacer pacer_{hwnd_, [this] { InvalidateRect(hwnd_, nullptr, FALSE); }};
     bool stale_ = true;
     double scale_ = 1;

@@ -108,9 +108,14 @@ Win32Platform::Win32Platform(HINSTANCE instance, std::string applicationName)
     countsPerSecond_ = static_cast<double>(frequency.QuadPart);
 }
 
+// The thread's queue is left as it was found: an end of the program that was
+// asked for but not yet seen by a message loop leaves its quit message behind.
 Win32Platform::~Win32Platform() {
     windows_.clear();
     retired_.clear();
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     if (coarseTimerRaised_) {
         timeEndPeriod(1);
     }
