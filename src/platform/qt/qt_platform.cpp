@@ -25,7 +25,6 @@ constexpr double kLongestTimerMillis = 3'600'000;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
 // Time-zone changes (daylight saving) are picked up within this long.
 constexpr std::chrono::minutes kUtcOffsetLifetime{1};
-constexpr int kFaultExitCode = 1;
 
 QString BoxTitle(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -63,12 +62,6 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() {
     for (const QPointer<FormWindow>& window : retired_) {
         delete window.data();
-    }
-}
-
-void QtPlatform::ThrowIfEnding() const {
-    if (ending_) {
-        throw QuitRequested{};
     }
 }
 
@@ -158,20 +151,18 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::EndProgram() {
-    ending_ = true;
+    SetEnding();
     QCoreApplication::exit(0);
     throw QuitRequested{};
 }
 
-void QtPlatform::ReportFaultAndQuit(const char* description) noexcept {
-    const bool firstFault = !ending_;
-    // Set first: handlers running inside the box below must not start anything.
-    ending_ = true;
-    if (firstFault) {
-        QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
-                              QString::fromUtf8(description));
-    }
-    QCoreApplication::exit(kFaultExitCode);
+void QtPlatform::ShowFault(const char* description) noexcept {
+    QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
+                          QString::fromUtf8(description));
+}
+
+void QtPlatform::QuitEventLoop(int exitCode) noexcept {
+    QCoreApplication::exit(exitCode);
 }
 
 FormWindow* QtPlatform::Find(const Form& form) const {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/frame_pacer.h"
+#include "platform/model_link.h"
 #include "platform/picture_raster.h"
 #include "platform/scaling.h"
 
@@ -53,40 +54,21 @@ class WindowFramePacer {
 };
 
 template <class Shown>
-class ModelWindow : public ControlWindow {
+class ModelWindow : public ControlWindow, protected ModelLink<Shown, ControlView> {
   public:
-    ModelWindow(Win32Platform& platform, Shown& model) : platform_(platform), model_(&model) {
-        model.AttachView(this);
-    }
+    ModelWindow(Win32Platform& platform, Shown& model)
+        : ModelLink<Shown, ControlView>(platform, model, *this), desktop_(platform) {}
     ~ModelWindow() override {
-        Detach();
+        this->Unlink();
         if (hwnd_ != nullptr) {
             DestroyWindow(hwnd_);
         }
     }
-    ModelWindow(const ModelWindow&) = delete;
-    ModelWindow& operator=(const ModelWindow&) = delete;
 
-    const Control* Model() const override { return model_; }
-    void Detach() override {
-        if (model_ != nullptr) {
-            model_->AttachView(nullptr);
-            model_ = nullptr;
-        }
-    }
+    const Control* Model() const override { return this->model_; }
+    void Detach() override { this->Unlink(); }
 
   protected:
-    // Hands one piece of user input to the model, guarded against the end of the
-    // program and against a model that went away in an earlier handler.
-    template <class Input>
-    void Deliver(Input&& input) {
-        platform_.Guarded([this, &input] {
-            if (model_ != nullptr) {
-                input(*model_);
-            }
-        });
-    }
-
     // Subclasses a system control so that `OnMessage` sees its messages first.
     void Subclass() {
         SetWindowSubclass(hwnd_, &ModelWindow::SubclassProc, kSubclassId,
@@ -95,8 +77,7 @@ class ModelWindow : public ControlWindow {
     // Returns true when it handled the message itself, with `result`.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-    Win32Platform& platform_;
-    Shown* model_;
+    Win32Platform& desktop_;
 
   private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -256,7 +237,7 @@ class TextBoxWindow : public ModelWindow<TextBox> {
         toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                   platform_.Instance(), nullptr);
+                                   desktop_.Instance(), nullptr);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -405,12 +386,7 @@ class PictureWindow : public ModelWindow<Picture> {
     }
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<PictureWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = WindowOwner<PictureWindow>(hwnd, message, lParam);
         LRESULT result = 0;
         if (self != nullptr && self->OnMessage(message, wParam, lParam, result)) {
             return result;
@@ -535,13 +511,7 @@ std::unique_ptr<ControlWindow> CreateControlWindow(Win32Platform& platform, Cont
 }
 
 void RegisterPictureClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &PictureWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kPictureClass;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance, kPictureClass, &PictureWindow::WindowProc);
 }
 
 }  // namespace dorvanta

@@ -37,27 +37,6 @@ bool ParseShortcut(std::string name, ACCEL& accel) {
     return false;
 }
 
-template <class Self>
-Self* Owner(HWND hwnd, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    return reinterpret_cast<Self*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = icon;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = name;
-    RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 // A check mark shows only on items that carry one; the game, not Windows,
@@ -282,10 +261,7 @@ void FormFrame::SetScale(double scale) {
         return;
     }
     scale_ = scale;
-    const HFONT old = std::exchange(
-        font_, CreateFontW(-DesignFontPixels(scale), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           CLEARTYPE_QUALITY, DEFAULT_PITCH, Widen(kDesignFontFamily).c_str()));
+    const HFONT old = std::exchange(font_, CreateDesignFont(scale));
     for (const auto& control : controls_) {
         if (const Control* model = control->Model()) {
             const PixelRect rect = ControlPixelRect(*model, scale);
@@ -349,7 +325,7 @@ void FormFrame::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 LRESULT CALLBACK FormFrame::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    FormFrame* self = Owner<FormFrame>(hwnd, message, lParam);
+    FormFrame* self = WindowOwner<FormFrame>(hwnd, message, lParam);
     LRESULT result = 0;
     if (self != nullptr && self->frame_ == hwnd &&
         self->OnFrameMessage(message, wParam, lParam, result)) {
@@ -359,7 +335,7 @@ LRESULT CALLBACK FormFrame::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 LRESULT CALLBACK FormFrame::ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    FormFrame* self = Owner<FormFrame>(hwnd, message, lParam);
+    FormFrame* self = WindowOwner<FormFrame>(hwnd, message, lParam);
     LRESULT result = 0;
     if (self != nullptr && self->client_ == hwnd &&
         self->OnClientMessage(message, wParam, lParam, result)) {
@@ -425,8 +401,7 @@ bool FormFrame::OnClientMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             return false;
         // Labels and read-only boxes on the face colour of the window.
         case WM_CTLCOLORSTATIC:
-            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            result = FaceBackground(wParam);
             return true;
         default:
             return false;

@@ -19,14 +19,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
 }  // namespace
 
 void InputBoxWindow::RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &InputBoxWindow::WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kInputBoxClass;
-    RegisterClassExW(&windowClass);
+    dorvanta::RegisterWindowClass(instance, kInputBoxClass, &InputBoxWindow::WindowProc);
 }
 
 InputBoxWindow::InputBoxWindow(HINSTANCE instance, HWND owner, const std::string& prompt,
@@ -45,9 +38,7 @@ InputBoxWindow::InputBoxWindow(HINSTANCE instance, HWND owner, const std::string
                               (ownerRect.left + ownerRect.right - width) / 2,
                               (ownerRect.top + ownerRect.bottom - height) / 2, width, height, owner,
                               nullptr, instance, this);
-    font_ = CreateFontW(-DesignFontPixels(scale), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH, Widen(kDesignFontFamily).c_str());
+    font_ = CreateDesignFont(scale);
     AddChild(WC_STATICW, Widen(prompt), SS_LEFT | SS_NOPREFIX, 0, 0, kPromptPlace);
     AddChild(WC_BUTTONW, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, IDOK, kOkPlace);
     AddChild(WC_BUTTONW, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, IDCANCEL, kCancelPlace);
@@ -88,11 +79,7 @@ void InputBoxWindow::Answer(bool accepted) {
 }
 
 LRESULT CALLBACK InputBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<InputBoxWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = WindowOwner<InputBoxWindow>(hwnd, message, lParam);
     if (self != nullptr && self->edit_ != nullptr) {
         if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
             self->Answer(LOWORD(wParam) == IDOK);
@@ -104,8 +91,7 @@ LRESULT CALLBACK InputBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPar
         }
     }
     if (message == WM_CTLCOLORSTATIC) {
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        return FaceBackground(wParam);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

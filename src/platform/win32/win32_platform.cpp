@@ -17,7 +17,6 @@ namespace dorvanta {
 
 namespace {
 
-constexpr int kFaultExitCode = 1;
 // A wait sleeps until this long before its deadline and yields for the rest:
 // Windows wakes a sleeper up to a millisecond late, and under load later.
 constexpr double kSpinSeconds = 0.0015;
@@ -127,12 +126,6 @@ Win32Platform::~Win32Platform() {
     }
 }
 
-void Win32Platform::ThrowIfEnding() const {
-    if (ending_) {
-        throw QuitRequested{};
-    }
-}
-
 void Win32Platform::Dispatch(MSG& message) {
     const DispatchScope scope(dispatchDepth_);
     const HWND root = message.hwnd == nullptr ? nullptr : GetAncestor(message.hwnd, GA_ROOT);
@@ -151,7 +144,7 @@ bool Win32Platform::DeliverOne(UINT removeFlags) {
         return false;
     }
     if (message.message == WM_QUIT) {
-        ending_ = true;
+        SetEnding();
         exitCode_ = static_cast<int>(message.wParam);
     } else {
         Dispatch(message);
@@ -271,10 +264,10 @@ std::string Win32Platform::InputBox(const std::string& prompt, const std::string
     {
         InputBoxWindow box(instance_, owner, prompt, title.empty() ? applicationName_ : title,
                            scale_);
-        while (!box.Answered() && !ending_) {
+        while (!box.Answered() && !Ending()) {
             MSG message;
             if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-                ending_ = true;
+                SetEnding();
                 exitCode_ = static_cast<int>(message.wParam);
             } else if (!IsDialogMessageW(box.Hwnd(), &message)) {
                 Dispatch(message);
@@ -289,26 +282,24 @@ std::string Win32Platform::InputBox(const std::string& prompt, const std::string
 }
 
 void Win32Platform::EndProgram() {
-    ending_ = true;
+    SetEnding();
     EnumThreadWindows(GetCurrentThreadId(), &CancelMessageBox, 0);
     PostQuitMessage(0);
     throw QuitRequested{};
 }
 
-void Win32Platform::ReportFaultAndQuit(const char* description) noexcept {
-    const bool firstFault = !ending_;
-    // Set first: handlers running inside the box below must not start anything.
-    ending_ = true;
-    exitCode_ = kFaultExitCode;
-    if (firstFault) {
-        MessageBoxW(BoxOwner(), Widen(description).c_str(), Widen(applicationName_).c_str(),
-                    MB_OK | MB_ICONERROR);
-    }
-    PostQuitMessage(kFaultExitCode);
+void Win32Platform::ShowFault(const char* description) noexcept {
+    MessageBoxW(BoxOwner(), Widen(description).c_str(), Widen(applicationName_).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+void Win32Platform::QuitEventLoop(int exitCode) noexcept {
+    exitCode_ = exitCode;
+    PostQuitMessage(exitCode);
 }
 
 int Win32Platform::Run() {
-    while (!ending_) {
+    while (!Ending()) {
         DestroyRetiredWindows();
         MSG message;
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {

@@ -6,22 +6,21 @@
 // crosses a frame of Windows.
 #pragma once
 
-#include <exception>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
 #include "platform/uniform_random.h"
 #include "platform/win32/win32_api.h"
+#include "platform/windowed_platform.h"
 
 namespace dorvanta {
 
 class FormFrame;
 
-class Win32Platform : public Platform {
+class Win32Platform : public WindowedPlatform {
   public:
     // Boxes without a title of their own are titled `applicationName`.
     Win32Platform(HINSTANCE instance, std::string applicationName);
@@ -48,8 +47,6 @@ class Win32Platform : public Platform {
     // Delivers messages until the program ends; returns its exit status.
     int Run();
 
-    // The program has been told to end; every further yield or box throws.
-    bool Ending() const { return ending_; }
     HINSTANCE Instance() const { return instance_; }
     // The top-level window built for a loaded form, nullptr once it is unloaded.
     HWND WindowOf(const Form& form) const;
@@ -63,24 +60,11 @@ class Win32Platform : public Platform {
     double Scale() const { return scale_; }
     void SetScale(double scale) { scale_ = scale; }
 
-    // Runs logic called from a window procedure. An end of the program stops
-    // here (the yield further out throws again); any other fault is reported
-    // and ends the program.
-    template <class F>
-    void Guarded(F&& body) noexcept {
-        try {
-            std::forward<F>(body)();
-        } catch (const QuitRequested&) {
-        } catch (const std::exception& fault) {
-            ReportFaultAndQuit(fault.what());
-        } catch (...) {
-            ReportFaultAndQuit("Unknown fault");
-        }
-    }
+  protected:
+    void ShowFault(const char* description) noexcept override;
+    void QuitEventLoop(int exitCode) noexcept override;
 
   private:
-    void ThrowIfEnding() const;
-    void ReportFaultAndQuit(const char* description) noexcept;
     void Dispatch(MSG& message);
     // Delivers one waiting message that `removeFlags` admits; false when none waits.
     bool DeliverOne(UINT removeFlags);
@@ -98,7 +82,6 @@ class Win32Platform : public Platform {
     HANDLE waitTimer_ = nullptr;
     bool coarseTimerRaised_ = false;
     double countsPerSecond_ = 1;
-    bool ending_ = false;
     int exitCode_ = 0;
     int dispatchDepth_ = 0;
     double scale_ = 1;

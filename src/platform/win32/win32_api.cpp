@@ -1,6 +1,8 @@
+#include "platform/win32/win32_api.h"
+
 #include <string>
 
-#include "platform/win32/win32_api.h"
+#include "platform/scaling.h"
 
 namespace dorvanta {
 
@@ -39,6 +41,29 @@ std::wstring CaptionText(const std::string& caption, char mnemonic) {
         shown += caption[i];
     }
     return Widen(shown);
+}
+
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+HFONT CreateDesignFont(double scale) {
+    return CreateFontW(-DesignFontPixels(scale), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH, Widen(kDesignFontFamily).c_str());
+}
+
+LRESULT FaceBackground(WPARAM deviceContext) {
+    SetBkMode(reinterpret_cast<HDC>(deviceContext), TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 }  // namespace dorvanta
