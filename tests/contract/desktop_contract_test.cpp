@@ -99,6 +99,19 @@ TEST_F(ProbeContract, ControlsDeliverPressesClicksKeysShortcutsAndArrows) {
     EXPECT_EQ(probe_.changes, std::vector<int>({1}));
 }
 
+// A yield that excludes input leaves the player's press for the next yield,
+// such as the calibration's, which must not be disturbed.
+TEST_F(ProbeContract, AYieldExcludingInputLeavesThePlayersInputQueued) {
+    if (!driver_->QueueClick(probe_, "CommandProbe")) {
+        GTEST_SKIP() << "this desktop's driver cannot queue the window system's input";
+    }
+    driver_->Run([this] { desktop_.YieldExcludingInput(); });
+    EXPECT_TRUE(probe_.presses.empty());
+    driver_->Run([this] { desktop_.Yield(); });
+    EXPECT_EQ(probe_.presses, std::vector<int>({kLeftButton}));
+    EXPECT_EQ(probe_.clicks, 1);
+}
+
 // A box reports the player's answer under the game's name when it has no
 // title of its own; an input box returns the typed text, or nothing when cancelled.
 TEST_F(DesktopContract, BoxesReportTheAnswerUnderTheGamesName) {

@@ -45,6 +45,9 @@ class DesktopDriver {
 
     // The player's input on a shown window's control, delivered before the call returns.
     virtual void PressMouse(const Form& form, const std::string& control, int mouseButton) = 0;
+    // A left press and release queued for the next yield to deliver; false
+    // when the driver cannot queue input as the window system does.
+    virtual bool QueueClick(const Form& form, const std::string& control) = 0;
     virtual void PressSpace(const Form& form, const std::string& control) = 0;
     // Printable characters and '\b' for Backspace, typed into a text box.
     virtual void TypeKeys(const Form& form, const std::string& control,

@@ -113,13 +113,25 @@ class Win32Driver : public DesktopDriver {
     Form* LoadedForm(const std::string& name) override { return platform_.LoadedForm(name); }
 
     void PressMouse(const Form& form, const std::string& control, int mouseButton) override {
-        const HWND hwnd = Control(form, control);
-        const bool right = mouseButton == kRightButton;
-        const LPARAM at = MAKELPARAM(4, 4);
-        PostMessageW(hwnd, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
-                     at);
-        PostMessageW(hwnd, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
+        Post(form, control, mouseButton == kRightButton);
         Deliver();
+    }
+    // Input from the system's input queue, not a posted message: the mouse
+    // moved over the control and its button pressed and released there.
+    bool QueueClick(const Form& form, const std::string& control) override {
+        const HWND hwnd = Control(form, control);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        POINT centre{client.right / 2, client.bottom / 2};
+        ClientToScreen(hwnd, &centre);
+        SetCursorPos(centre.x, centre.y);
+        INPUT clicks[2] = {};
+        for (INPUT& click : clicks) {
+            click.type = INPUT_MOUSE;
+        }
+        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        return SendInput(2, clicks, sizeof(INPUT)) == 2;
     }
     void PressSpace(const Form& form, const std::string& control) override {
         const HWND hwnd = Control(form, control);
@@ -305,6 +317,14 @@ class Win32Driver : public DesktopDriver {
         const HWND hwnd = platform_.ControlOf(form, name);
         EXPECT_NE(hwnd, nullptr) << name;
         return hwnd;
+    }
+
+    void Post(const Form& form, const std::string& control, bool right) {
+        const HWND hwnd = Control(form, control);
+        const LPARAM at = MAKELPARAM(4, 4);
+        PostMessageW(hwnd, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON,
+                     at);
+        PostMessageW(hwnd, right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, at);
     }
 
     // Delivers what is queued, as a handler's yield would.
