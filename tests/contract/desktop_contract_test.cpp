@@ -361,7 +361,8 @@ void ExpectCaptionFits(DesktopDriver& driver, const Form& form, const Control& c
     }
 }
 
-// Shoot names every phase of a shot; the window never shrinks a caption to fit.
+// Shoot names every phase of a shot; the window never shrinks a caption to
+// fit; the widest number the game writes into its narrowest boxes shows whole.
 TEST_F(MainWindowContract, EveryCaptionAndLabelFitsInItsWindowsOneFontSize) {
     std::vector<Form*> forms = {&main_};
     for (const auto& [menuItem, form] : {std::pair{"MenuOptionColors", "FormColors"},
@@ -372,6 +373,8 @@ TEST_F(MainWindowContract, EveryCaptionAndLabelFitsInItsWindowsOneFontSize) {
         forms.push_back(Open(menuItem, form));
         ASSERT_NE(forms.back(), nullptr) << form;
     }
+    static_cast<TextBox*>(main_.FindControl("TextPower"))->SetText("1257.5");
+    ExpectCaptionFits(*driver_, main_, *main_.FindControl("TextPower"));
     for (Form* form : forms) {
         std::set<int> fontSizes;
         for (const auto& control : form->Controls()) {

@@ -70,8 +70,8 @@ class DesktopDriver {
     virtual PixelRect Placed(const Form& form, const std::string& control) = 0;
     // Whether the control shows on its window.
     virtual bool Shown(const Form& form, const std::string& control) = 0;
-    // Where the caption of a label or button is drawn, and the room it has
-    // there, in its client area.
+    // Where the caption of a label or button, or the text of a text box, is
+    // drawn, and the room it has there, in its client area.
     virtual PixelRect TextBounds(const Form& form, const std::string& control) = 0;
     virtual PixelRect TextRoom(const Form& form, const std::string& control) = 0;
     virtual int FontPixels(const Form& form, const std::string& control) = 0;

@@ -183,10 +183,19 @@ class QtDriver : public DesktopDriver {
                                                  label->text())
                                    .translated(label->pos()));
         }
+        if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
+            // The ink of the text: its last glyph's spacing may fall outside.
+            const QRect room = LineEditRoom(*box);
+            return {room.left(), room.top(),
+                    box->fontMetrics().tightBoundingRect(box->text()).right() + 1, room.height()};
+        }
         return ToPixelRect(Ink(widget).translated(widget.pos()));
     }
     PixelRect TextRoom(const Form& form, const std::string& control) override {
         QWidget& widget = Widget(form, control);
+        if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
+            return ToPixelRect(LineEditRoom(*box));
+        }
         auto* button = qobject_cast<QPushButton*>(&widget);
         if (button == nullptr) {
             return ToPixelRect(widget.geometry());
@@ -203,6 +212,19 @@ class QtDriver : public DesktopDriver {
     }
 
   private:
+    // Where a line edit shows its text: it starts after a margin and is cut at
+    // the edge of the contents.
+    static QRect LineEditRoom(QLineEdit& box) {
+        constexpr int kHorizontalMargin = 2;  // QLineEdit's own
+        QStyleOptionFrame option;
+        option.initFrom(&box);
+        option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+        return box.style()
+            ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
+            .adjusted(kHorizontalMargin, 0, 0, 0)
+            .translated(box.pos());
+    }
+
     QWidget& Widget(const Form& form, const std::string& name) {
         QWidget* window = platform_.WindowOf(form);
         EXPECT_NE(window, nullptr) << form.Name();

@@ -231,13 +231,14 @@ class Win32Driver : public DesktopDriver {
         const HWND hwnd = Control(form, control);
         const PixelRect room = TextRoom(form, control);
         const bool button = ClassOf(hwnd) == WC_BUTTONW;
-        RECT text{0, 0, room.width, room.height};
+        const bool box = ClassOf(hwnd) == WC_EDITW;
+        RECT text{0, 0, box ? 0 : room.width, room.height};
         const HDC dc = GetDC(hwnd);
         const HGDIOBJ old =
             SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
         std::wstring caption = Widen(TextOf(hwnd));
         DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &text,
-                  DT_CALCRECT | DT_WORDBREAK | (button ? 0 : DT_NOPREFIX));
+                  DT_CALCRECT | (box ? DT_SINGLELINE : DT_WORDBREAK) | (button ? 0 : DT_NOPREFIX));
         SelectObject(dc, old);
         ReleaseDC(hwnd, dc);
         if (!button) {
@@ -247,8 +248,16 @@ class Win32Driver : public DesktopDriver {
                 room.top + (room.height - text.bottom) / 2, text.right, text.bottom};
     }
     PixelRect TextRoom(const Form& form, const std::string& control) override {
+        const HWND hwnd = Control(form, control);
         PixelRect room = Placed(form, control);
-        if (ClassOf(Control(form, control)) == WC_BUTTONW) {
+        if (ClassOf(hwnd) == WC_EDITW) {
+            RECT formatting;  // where the edit control draws its text
+            SendMessageW(hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&formatting));
+            MapWindowPoints(hwnd, GetParent(hwnd), reinterpret_cast<POINT*>(&formatting), 2);
+            return {formatting.left, formatting.top, formatting.right - formatting.left,
+                    formatting.bottom - formatting.top};
+        }
+        if (ClassOf(hwnd) == WC_BUTTONW) {
             room = {room.left + kButtonMargin, room.top + kButtonMargin,
                     room.width - 2 * kButtonMargin, room.height - 2 * kButtonMargin};
         }

@@ -18,6 +18,7 @@ constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT_PTR kFrameTimerId = 0x4456;  // clear of the ids the system controls use
 constexpr wchar_t kFirstPrintable = L' ';
 constexpr wchar_t kLastPrintable = L'~';
+constexpr WORD kTextMargin = 0;  // pixels between a text box's border and its text
 
 void SyncCommon(HWND hwnd, const Control& control) {
     EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
@@ -142,14 +143,14 @@ class ButtonWindow : public ModelWindow<Button> {
 };
 
 // Characters reach the model one at a time through its key-press handling, so
-// a handler can discard them. Cursor keys, shortcuts and paste are the edit
-// control's; a text changed that way is handed to the model afterwards.
+// a handler can discard them. A thin border and no margins leave the narrow
+// number boxes room for the widest number the game writes into them. Cursor keys, shortcuts and
+// paste are the edit control's; a text changed that way is handed to the model afterwards.
 class TextBoxWindow : public ModelWindow<TextBox> {
   public:
     TextBoxWindow(Win32Platform& platform, TextBox& model, HWND parent)
         : ModelWindow(platform, model) {
-        hwnd_ =
-            CreateChild(platform, WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent);
+        hwnd_ = CreateChild(platform, WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER, 0, parent);
         Subclass();
     }
 
@@ -171,6 +172,13 @@ class TextBoxWindow : public ModelWindow<TextBox> {
             ValidateRect(hwnd_, nullptr);
         }
         pacer_.Changed();
+    }
+
+    // A new font resets the margins to the font's own, too wide for the
+    // narrow number boxes.
+    void SetScale(double) override {
+        SendMessageW(hwnd_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(kTextMargin, kTextMargin));
     }
 
     void OnCommand(WORD code) override {
