@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../logic/raster_rows.h"
 #include "../logic/records_temp_dir.h"
 #include "contract/desktop_driver.h"
 #include "core/form_main.h"
@@ -203,16 +204,6 @@ TEST_F(ProbeContract, WaitUntilEndsOnTimeAndDeliversInputMeanwhile) {
     EXPECT_LT(desktop_.MonotonicSeconds() - start, 1);
 }
 
-std::vector<int> MarkedRows(const Raster& raster, int column) {
-    std::vector<int> rows;
-    for (int y = 0; y < raster.Height(); ++y) {
-        if (raster.At(column, y) != Rgb{255, 255, 255}) {
-            rows.push_back(y);
-        }
-    }
-    return rows;
-}
-
 // The window's scale changes the units per pixel (15 at scale 1, 10 at 1.5,
 // 7.5 at 2); a line stays one device pixel wide, and one between two rows of
 // pixels is shared by both.
@@ -233,7 +224,7 @@ TEST_F(ProbeContract, PicturesDrawLinesOneDevicePixelWideAtEveryScale) {
             EXPECT_EQ(marked.front(), at(20));
             double covered = 0;
             for (const int row : marked) {
-                covered += 1 - drawn.At(at(50), row).green / 255.0;
+                covered += RedCover(drawn, at(50), row);
             }
             EXPECT_NEAR(covered, 1.0, 0.1);
             EXPECT_EQ(drawn.At(at(9), at(20)), (Rgb{255, 255, 255}));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/picture_raster.h"
+#include "raster_rows.h"
 
 namespace dorvanta {
 namespace {
@@ -20,21 +21,6 @@ Raster Draw(const std::vector<DrawCommand>& list, double scale = 1, double ratio
     const double pixels = scale * ratio;
     return RasterizeDisplayList(list, kWhite, kFace, static_cast<int>(kAreaWidth * pixels),
                                 static_cast<int>(kAreaHeight * pixels), scale, ratio);
-}
-
-// How much of a pixel is red on white, from its green.
-double RedCover(const Raster& raster, int x, int y) {
-    return 1 - raster.At(x, y).green / 255.0;
-}
-
-std::vector<int> MarkedRows(const Raster& raster, int column) {
-    std::vector<int> rows;
-    for (int y = 0; y < raster.Height(); ++y) {
-        if (raster.At(column, y) != Rgb{255, 255, 255}) {
-            rows.push_back(y);
-        }
-    }
-    return rows;
 }
 
 double CoveredRows(const Raster& raster, int column) {
