@@ -73,6 +73,16 @@ HANDLE RegisterBundledFont(HINSTANCE instance) {
                                 SizeofResource(instance, found), nullptr, &fonts);
 }
 
+// Enables again, when a box closes, the windows it disabled.
+struct Reenable {
+    std::vector<HWND> windows;
+    ~Reenable() {
+        for (const HWND hwnd : windows) {
+            EnableWindow(hwnd, TRUE);
+        }
+    }
+};
+
 // Counts a dispatch in progress, so that windows are destroyed only outside one.
 class DispatchScope {
   public:
@@ -246,39 +256,32 @@ BoxAnswer Win32Platform::MessageBox(const std::string& text, BoxButtons buttons,
                                     const std::string& title) {
     ThrowIfEnding();
     const HWND owner = BoxOwner();
-    const std::vector<HWND> disabled = DisableWindowsBut(owner);
+    const Reenable reenable{DisableWindowsBut(owner)};
     const int pressed =
         MessageBoxW(owner, Widen(text).c_str(),
                     Widen(title.empty() ? applicationName_ : title).c_str(), BoxFlags(buttons));
-    for (const HWND hwnd : disabled) {
-        EnableWindow(hwnd, TRUE);
-    }
     ThrowIfEnding();
     return FromPressed(pressed);
 }
 
+// The box's own loop delivers every message, Enter and Escape to the box
+// itself, until the box is answered or the program ends.
 std::string Win32Platform::InputBox(const std::string& prompt, const std::string& title) {
     ThrowIfEnding();
-    const HWND owner = BoxOwner();
-    std::vector<HWND> disabled = DisableWindowsBut(nullptr);
-    {
-        InputBoxWindow box(instance_, owner, prompt, title.empty() ? applicationName_ : title,
-                           scale_);
-        while (!box.Answered() && !Ending()) {
-            MSG message;
-            if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-                SetEnding();
-                exitCode_ = static_cast<int>(message.wParam);
-            } else if (!IsDialogMessageW(box.Hwnd(), &message)) {
-                Dispatch(message);
-            }
+    InputBoxWindow box(instance_, BoxOwner(), prompt, title.empty() ? applicationName_ : title,
+                       scale_);
+    const Reenable reenable{DisableWindowsBut(box.Hwnd())};
+    while (!box.Answered() && !Ending()) {
+        MSG message;
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            SetEnding();
+            exitCode_ = static_cast<int>(message.wParam);
+        } else if (!IsDialogMessageW(box.Hwnd(), &message)) {
+            Dispatch(message);
         }
-        for (const HWND hwnd : disabled) {
-            EnableWindow(hwnd, TRUE);
-        }
-        ThrowIfEnding();
-        return box.Text().value_or("");
     }
+    ThrowIfEnding();
+    return box.Text().value_or("");
 }
 
 void Win32Platform::EndProgram() {
