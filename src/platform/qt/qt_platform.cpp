@@ -13,6 +13,7 @@
 
 #include "platform/form.h"
 #include "platform/qt/form_window.h"
+#include "platform/time_of_day.h"
 
 namespace dorvanta {
 
@@ -22,14 +23,8 @@ constexpr double kMillisPerSecond = 1000;
 // A longer wait is woken by a timer of this many milliseconds and goes on.
 constexpr double kLongestTimerMillis = 3'600'000;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
-constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
 // Time-zone changes (daylight saving) are picked up within this long.
 constexpr std::chrono::minutes kUtcOffsetLifetime{1};
-constexpr int kFaultExitCode = 1;
-// Random() keeps the top 24 bits of a draw: exactly the precision of a float
-// in [0, 1), so the result can never round up to 1.
-constexpr int kRandomBits = 24;
-constexpr float kRandomScale = 1.0f / (1u << kRandomBits);
 
 QString BoxTitle(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -67,12 +62,6 @@ QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() {
     for (const QPointer<FormWindow>& window : retired_) {
         delete window.data();
-    }
-}
-
-void QtPlatform::ThrowIfEnding() const {
-    if (ending_) {
-        throw QuitRequested{};
     }
 }
 
@@ -125,8 +114,7 @@ double QtPlatform::TimeOfDay() {
                                     std::chrono::system_clock::now().time_since_epoch())
                                     .count() +
                                 UtcOffsetSeconds() * kMicrosPerSecond;
-    const std::int64_t sinceMidnight = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
-    return static_cast<double>(sinceMidnight) / kMicrosPerSecond;
+    return SecondsSinceMidnight(micros);
 }
 
 double QtPlatform::MonotonicSeconds() {
@@ -135,14 +123,11 @@ double QtPlatform::MonotonicSeconds() {
 }
 
 void QtPlatform::Randomize() {
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
-                       std::chrono::steady_clock::now().time_since_epoch().count();
-    generator_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    random_.SeedFromClock();
 }
 
 float QtPlatform::Random() {
-    const auto bits = generator_() >> (std::mt19937::word_size - kRandomBits);
-    return static_cast<float>(bits) * kRandomScale;
+    return random_.Next();
 }
 
 BoxAnswer QtPlatform::MessageBox(const std::string& text, BoxButtons buttons,
@@ -166,20 +151,18 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::EndProgram() {
-    ending_ = true;
+    SetEnding();
     QCoreApplication::exit(0);
     throw QuitRequested{};
 }
 
-void QtPlatform::ReportFaultAndQuit(const char* description) noexcept {
-    const bool firstFault = !ending_;
-    // Set first: handlers running inside the box below must not start anything.
-    ending_ = true;
-    if (firstFault) {
-        QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
-                              QString::fromUtf8(description));
-    }
-    QCoreApplication::exit(kFaultExitCode);
+void QtPlatform::ShowFault(const char* description) noexcept {
+    QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
+                          QString::fromUtf8(description));
+}
+
+void QtPlatform::QuitEventLoop(int exitCode) noexcept {
+    QCoreApplication::exit(exitCode);
 }
 
 FormWindow* QtPlatform::Find(const Form& form) const {
