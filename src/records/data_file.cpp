@@ -174,7 +174,7 @@ void CheckLevel(int level) {
 
 }  // namespace
 
-DataFile::DataFile(Platform& platform, std::string path, FileCalls calls)
+DataFile::DataFile(Platform& platform, std::filesystem::path path, FileCalls calls)
     : platform_(platform), path_(std::move(path)), calls_(calls) {}
 
 StoredSettings DataFile::ReadSettings() {
@@ -211,7 +211,7 @@ std::string DataFile::StoredName(const std::string& name) {
 }
 
 void DataFile::ResetHighScores() {
-    std::vector<std::pair<int, Record>> records;
+    RecordWrites records;
     for (int level = 1; level <= kLevelCount; ++level) {
         records.emplace_back(NameRecord(level), StringRecord(kNoHolderName));
         records.emplace_back(ScoreRecord(level), Int16Record(kNoHolderScore));

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "platform/platform.h"
@@ -24,7 +25,8 @@ class DataFile {
     static constexpr std::int16_t kNoHolderScore = 999;
     static constexpr const char* kNoHolderName = "Anonymous";
 
-    explicit DataFile(Platform& platform, std::string path = kFileName, FileCalls calls = {});
+    explicit DataFile(Platform& platform, std::filesystem::path path = kFileName,
+                      FileCalls calls = {});
 
     StoredSettings ReadSettings();
     void StoreCalibration(double factor);
@@ -37,7 +39,7 @@ class DataFile {
 
   private:
     Platform& platform_;
-    std::string path_;
+    std::filesystem::path path_;
     FileCalls calls_;
 };
 

@@ -3,19 +3,23 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "platform/scripted/scripted_platform.h"
 #include "records/data_file.h"
+#include "records/file_lock.h"
 #include "records_temp_dir.h"
 
 #ifndef _WIN32
@@ -149,13 +153,19 @@ std::size_t WriteUntilTheDiskIsFull(const void* bytes, std::size_t size, std::si
     return half;
 }
 
-// The data file made read-only in a folder that takes a new file.
-std::FILE* OpenOnlyForReading(const char* path, const char* mode) {
-    if (std::string(mode) != "rb" && !std::string(path).ends_with(".new")) {
+// The data file made read-only.
+std::FILE* OpenOnlyForReading(const std::filesystem::path& path, const char* mode) {
+    if (std::string(mode) != "rb") {
         errno = EACCES;
         return nullptr;
     }
-    return std::fopen(path, mode);
+    return OpenPath(path, mode);
+}
+
+// A folder that takes no new file.
+std::FILE* RefuseNewFiles(const std::filesystem::path&, std::error_code& error) {
+    error = std::make_error_code(std::errc::permission_denied);
+    return nullptr;
 }
 
 class DataFileOnDiskTest : public DataFileTest {
@@ -174,10 +184,28 @@ class DataFileOnDiskTest : public DataFileTest {
         }
         return "";
     }
-    static void Read(DataFile& file) { file.ReadSettings(); }
+    static void ReadSettings(DataFile& file) { file.ReadSettings(); }
     static void StoreCalibration(DataFile& file) { file.StoreCalibration(1); }
     static void StoreHighScore(DataFile& file) { file.StoreHighScore(1, "Bo", 5); }
     static void ResetHighScores(DataFile& file) { file.ResetHighScores(); }
+
+    // The folder as a failure of a new file names it.
+    static std::string Here() { return PathText(std::filesystem::current_path()); }
+    // The names in the folder but the data file and its lock, as "a b".
+    static std::string Others() {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            names.push_back(PathText(entry.path().filename()));
+        }
+        std::sort(names.begin(), names.end());
+        std::string others;
+        for (const std::string& name : names) {
+            if (name != kFile && name != std::string(kFile) + ".lock") {
+                others += (others.empty() ? "" : " ") + name;
+            }
+        }
+        return others;
+    }
 };
 
 // Regression: a FIFO as the data file made the start-up wait for ever, and a
@@ -194,7 +222,7 @@ TEST_F(DataFileOnDiskTest, WhatIsNotAPlainFileIsRefusedAtOnce) {
                                {"loop", "loop: Too many levels of symbolic links"}});
 #endif
     for (const auto& [path, message] : cases) {
-        for (const auto& operation : {Read, StoreCalibration}) {
+        for (const auto& operation : {ReadSettings, StoreCalibration}) {
             EXPECT_EQ(Failure(operation, path), message);
         }
     }
@@ -203,8 +231,10 @@ TEST_F(DataFileOnDiskTest, WhatIsNotAPlainFileIsRefusedAtOnce) {
 
 // Regression: a high score was two writes in place, a reset eight; a failure
 // at the score left the new name with the old score, and a full disk
-// overwrote the file in place without a word. A write refused only when it is
-// pushed out of the buffer is the next test's.
+// overwrote the file in place without a word. A failure on the new file names
+// the folder, where the new file could not be written, and leaves nothing
+// there. A write refused only when it is pushed out of the buffer is the next
+// test's.
 TEST_F(DataFileOnDiskTest, AFailedWriteLeavesThePreviousFileByteForByte) {
     File().StoreCalibration(20000);
     File().StoreHighScore(1, "Ann", 10);
@@ -222,9 +252,9 @@ TEST_F(DataFileOnDiskTest, AFailedWriteLeavesThePreviousFileByteForByte) {
     for (const auto& [operation, calls, failingWrite] : cases) {
         SCOPED_TRACE(failingWrite);
         writesBeforeFailure = failingWrite;
-        EXPECT_EQ(Failure(operation, kFile, calls), "Dorvanta.dat: No space left on device");
+        EXPECT_EQ(Failure(operation, kFile, calls), Here() + ": No space left on device");
         EXPECT_EQ(ReadBytes(kFile), before);
-        EXPECT_FALSE(std::filesystem::exists("Dorvanta.dat.new"));
+        EXPECT_EQ(Others(), "");
     }
 }
 
@@ -244,23 +274,125 @@ TEST_F(DataFileOnDiskTest, AWriteRefusedOnlyAtTheFlushLeavesThePreviousFileByteF
     const std::string failure = Failure([](DataFile& file) { file.StoreHighScore(3, "Bo", 5); });
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, previousSignal);
-    EXPECT_EQ(failure, "Dorvanta.dat: File too large");
+    EXPECT_EQ(failure, Here() + ": File too large");
     EXPECT_EQ(ReadBytes(kFile), before);
 #endif
 }
 
 // Regression: the start-up read opened the file for writing too, so a game
 // with a read-only data file could not even start.
-TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyAWriteReportsTheRefusal) {
+TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyASaveReportsTheRefusal) {
     File().StoreHighScore(2, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     ScriptedPlatform platform;
-    EXPECT_EQ(DataFile(platform, kFile, {OpenOnlyForReading}).ReadSettings().HighScores[1].Name,
-              "Ann");
+    DataFile readOnly(platform, kFile, {OpenOnlyForReading});
+    EXPECT_EQ(readOnly.ReadSettings().HighScores[1].Name, "Ann");
     EXPECT_TRUE(platform.Boxes().empty());
     EXPECT_EQ(Failure(StoreHighScore, kFile, {OpenOnlyForReading}),
               "Dorvanta.dat: Permission denied");
     EXPECT_EQ(ReadBytes(kFile), before);
+}
+
+// Regression: every save went through the fixed name Dorvanta.dat.new. A link
+// there was followed - to the data file itself, which became a link to
+// itself, or to any file of the player's, overwritten with records - and a
+// folder or FIFO there failed every save under the data file's name. Now a
+// save makes a file of its own; under the old name a plain file is removed,
+// anything else left alone, and a new file that a killed save left goes too.
+TEST_F(DataFileOnDiskTest, NothingUnderTheOldNewFileNameIsFollowedOrFailsASave) {
+    namespace fs = std::filesystem;
+    File().StoreHighScore(1, "Ann", 10);
+    WriteBytes("victim.txt", {'k', 'e', 'e', 'p'});
+    const std::string planted = std::string(kFile) + ".new";
+    std::vector<std::function<void()>> plants = {
+        [&] {
+            WriteBytes(planted, {'o', 'l', 'd'});
+        },
+        [&] { fs::create_directory(planted); },
+    };
+#ifndef _WIN32
+    plants.insert(plants.end(), {[&] { fs::create_symlink(kFile, planted); },
+                                 [&] { fs::create_symlink("victim.txt", planted); },
+                                 [&] { ASSERT_EQ(mkfifo(planted.c_str(), 0644), 0); }});
+#endif
+    std::int16_t shots = 10;
+    for (const auto& plant : plants) {
+        plant();
+        WriteBytes(std::string(kFile) + ".k1ll3d.tmp", {'h', 'a', 'l', 'f'});
+        const fs::file_type kind = fs::symlink_status(planted).type();
+        SCOPED_TRACE(static_cast<int>(kind));
+        --shots;
+        File().StoreHighScore(1, "Bo", shots);
+        EXPECT_EQ(Read().HighScores[0], (HighScore{"Bo", shots}));
+        EXPECT_EQ(ReadBytes(kFile).size(), 4 * kRecord);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kFile)));
+        EXPECT_EQ(ReadBytes("victim.txt"), (Bytes{'k', 'e', 'e', 'p'}));
+        EXPECT_EQ(Others(),
+                  kind == fs::file_type::regular ? "victim.txt" : planted + " victim.txt");
+        fs::remove(planted);
+    }
+}
+
+// Regression: in a folder the player may not add files to, a data file the
+// player may write (how a machine's players share high scores) could never be
+// saved: "Dorvanta.dat: Permission denied", and a won high score was lost. It
+// is written in place. A save that can go neither way names what refused it.
+TEST_F(DataFileOnDiskTest, AFolderThatTakesNoNewFileGetsItsRecordsWrittenInPlace) {
+    File().StoreCalibration(20000);
+    FileCalls lockedFolder;
+    lockedFolder.create = RefuseNewFiles;
+    ScriptedPlatform platform;
+    DataFile(platform, kFile, lockedFolder).StoreHighScore(3, "Eve", 7);
+    EXPECT_TRUE(platform.Boxes().empty());
+    EXPECT_EQ(Read().CalibrationFactor, 20000);
+    EXPECT_EQ(Read().HighScores[2], (HighScore{"Eve", 7}));
+    EXPECT_EQ(Others(), "");
+
+    lockedFolder.open = OpenOnlyForReading;
+    EXPECT_EQ(Failure(StoreCalibration, kFile, lockedFolder), "Dorvanta.dat: Permission denied");
+    std::filesystem::remove(kFile);
+    lockedFolder.open = FileCalls{}.open;
+    EXPECT_EQ(Failure(StoreCalibration, kFile, lockedFolder), Here() + ": Permission denied");
+}
+
+// Regression: a 1 GB data file was copied whole at every save. A save keeps
+// the first mebibyte, where the records are.
+TEST_F(DataFileOnDiskTest, ASaveKeepsAForeignFilesFirstMebibyteOnly) {
+    constexpr std::size_t kMebibyte = 1 << 20;
+    Bytes foreign(3 * kMebibyte, 'x');
+    WriteBytes(kFile, foreign);
+    File().StoreCalibration(20000);
+    foreign.resize(kMebibyte);
+    std::copy_n(Slice(2, kRecord).begin(), kRecord, foreign.begin() + kRecord);
+    EXPECT_EQ(ReadBytes(kFile), foreign);
+}
+
+// Regression: saves at the same moment collided: one removed or replaced the
+// other's new file, failing it with "No such file or directory", and readers
+// saw a file of 0 bytes. A save waits for the one in progress, and a reader
+// that finds no file yet waits for the save that is making it; neither waits
+// longer than its patience.
+TEST_F(DataFileOnDiskTest, ASaveOrReadWaitsForAnotherGamesSaveButNotForEver) {
+    FileLock otherGame;
+    ASSERT_EQ(otherGame.Take(kFile, FileLock::Mode::Exclusive, 0), "");
+    std::jthread otherSave([&otherGame] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        WriteBytes(kFile, Bytes(10 * kRecord, 0));  // its new file, in place at last
+        otherGame = FileLock();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ReadBytes(kFile).size(), 0u);
+    EXPECT_EQ(Read().HighScores, HighScoreTable{});
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+    EXPECT_EQ(ReadBytes(kFile).size(), 10 * kRecord);
+    otherSave.join();
+
+    ASSERT_EQ(otherGame.Take(kFile, FileLock::Mode::Shared, 0), "");
+    FileCalls impatient;
+    impatient.lockPatienceSeconds = 0.3;
+    EXPECT_EQ(Failure(StoreCalibration, kFile, impatient),
+              "Dorvanta.dat: In use by another game for more than 0.3 seconds");
+    EXPECT_EQ(ReadBytes(kFile), Bytes(10 * kRecord, 0));
 }
 
 // The link stays a link, and the file it leads to keeps its permissions.
