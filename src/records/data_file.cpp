@@ -24,13 +24,22 @@ constexpr int kLengthBytes = 2;
 constexpr int kMaxNameBytes = DataFile::kRecordLength - kLengthBytes;
 constexpr char kUnstorable = '?';
 
-int NameRecord(int level) {
+constexpr int NameRecord(int level) {
     return 2 * level + 1;
 }
 
-int ScoreRecord(int level) {
+constexpr int ScoreRecord(int level) {
     return 2 * level + 2;
 }
+
+// The calibration, then each level's name and score: the records that hold a value.
+const std::vector<int> kSettingsRecords = [] {
+    std::vector<int> numbers = {kCalibrationRecord};
+    for (int level = 1; level <= kLevelCount; ++level) {
+        numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
+    }
+    return numbers;
+}();
 
 // --- Little-endian values at the start of a record ---
 
@@ -139,31 +148,43 @@ Record StringRecord(const std::string& text) {
 
 // --- Decoding a record of which only `present` bytes lie inside the file ---
 
-double DecodeDouble(const Record& record, std::size_t present) {
-    if (present < kDoubleBytes) {
-        return 0;
-    }
-    return std::bit_cast<double>(GetUnsigned(record, kDoubleBytes));
-}
-
-std::int16_t DecodeInt16(const Record& record, std::size_t present) {
-    if (present < kInt16Bytes) {
-        return 0;
-    }
-    return static_cast<std::int16_t>(GetUnsigned(record, kInt16Bytes));
-}
-
-std::string DecodeString(const Record& record, std::size_t present) {
-    if (present < kLengthBytes) {
-        return {};
-    }
-    // A negative length reads as empty, one past the record as the whole record.
+// A negative length reads as empty, one past the record as the whole record.
+std::size_t NameLength(const Record& record) {
     const auto stored = static_cast<std::int16_t>(GetUnsigned(record, kLengthBytes));
-    const std::size_t length = stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
-    if (present < kLengthBytes + length) {
+    return stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
+}
+
+bool WholeDouble(const ReadRecord& record) {
+    return record.present >= kDoubleBytes;
+}
+
+bool WholeInt16(const ReadRecord& record) {
+    return record.present >= kInt16Bytes;
+}
+
+bool WholeString(const ReadRecord& record) {
+    return record.present >= kLengthBytes &&
+           record.present >= kLengthBytes + NameLength(record.bytes);
+}
+
+double DecodeDouble(const ReadRecord& record) {
+    return WholeDouble(record) ? std::bit_cast<double>(GetUnsigned(record.bytes, kDoubleBytes)) : 0;
+}
+
+std::int16_t DecodeInt16(const ReadRecord& record) {
+    return WholeInt16(record) ? static_cast<std::int16_t>(GetUnsigned(record.bytes, kInt16Bytes))
+                              : 0;
+}
+
+std::string DecodeString(const ReadRecord& record) {
+    if (!WholeString(record)) {
         return {};
     }
-    return FromLatin1(record.data() + kLengthBytes, length);
+    return FromLatin1(record.bytes.data() + kLengthBytes, NameLength(record.bytes));
+}
+
+HighScore DecodeHighScore(const ReadRecord& name, const ReadRecord& score) {
+    return {DecodeString(name), DecodeInt16(score)};
 }
 
 void CheckLevel(int level) {
@@ -178,31 +199,41 @@ DataFile::DataFile(Platform& platform, std::filesystem::path path, FileCalls cal
     : platform_(platform), path_(std::move(path)), calls_(calls) {}
 
 StoredSettings DataFile::ReadSettings() {
-    std::vector<int> numbers = {kCalibrationRecord};
-    for (int level = 1; level <= kLevelCount; ++level) {
-        numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
-    }
-    const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, numbers);
+    const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, kSettingsRecords);
     StoredSettings settings;
-    settings.CalibrationFactor = DecodeDouble(records[0].bytes, records[0].present);
+    settings.CalibrationFactor = DecodeDouble(records[0]);
     for (int level = 1; level <= kLevelCount; ++level) {
-        const ReadRecord& name = records[2 * level - 1];
-        const ReadRecord& score = records[2 * level];
-        settings.HighScores[level - 1] = {DecodeString(name.bytes, name.present),
-                                          DecodeInt16(score.bytes, score.present)};
+        settings.HighScores[level - 1] =
+            DecodeHighScore(records[2 * level - 1], records[2 * level]);
     }
     return settings;
+}
+
+HighScore DataFile::ReadHighScore(int level) {
+    CheckLevel(level);
+    const std::vector<ReadRecord> records =
+        ReadRecords(platform_, path_, calls_, {NameRecord(level), ScoreRecord(level)});
+    return DecodeHighScore(records[0], records[1]);
 }
 
 void DataFile::StoreCalibration(double factor) {
     WriteRecords(platform_, path_, calls_, {{kCalibrationRecord, DoubleRecord(factor)}});
 }
 
-void DataFile::StoreHighScore(int level, const std::string& name, std::int16_t score) {
+HighScore DataFile::StoreBetterHighScore(int level, const std::string& name, std::int16_t score) {
     CheckLevel(level);
-    WriteRecords(
-        platform_, path_, calls_,
-        {{NameRecord(level), StringRecord(name)}, {ScoreRecord(level), Int16Record(score)}});
+    HighScore held;
+    UpdateRecords(platform_, path_, calls_, {NameRecord(level), ScoreRecord(level)},
+                  [&](const std::vector<ReadRecord>& records) -> RecordWrites {
+                      held = DecodeHighScore(records[0], records[1]);
+                      if (!Beats(score, held)) {
+                          return {};
+                      }
+                      held = {StoredName(name), score};
+                      return {{NameRecord(level), StringRecord(name)},
+                              {ScoreRecord(level), Int16Record(score)}};
+                  });
+    return held;
 }
 
 std::string DataFile::StoredName(const std::string& name) {

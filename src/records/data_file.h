@@ -2,9 +2,10 @@
 // holding the calibration factor (record 2) and, for skill level k = 1..4, the
 // high-score name (record 2k + 1) and score (record 2k + 2). Every operation
 // opens, reads or writes whole records, and closes; each write is all or
-// nothing. A file that cannot be opened, read or written is reported with the
-// system's description and ends the program; damaged contents are read soundly
-// and never outside a record.
+// nothing, and decided on what the file holds at that moment, whatever other
+// games do meanwhile. A file that cannot be opened, read or written is
+// reported with the system's description and ends the program; damaged
+// contents are read soundly and never outside a record.
 #pragma once
 
 #include <array>
@@ -29,9 +30,13 @@ class DataFile {
                       FileCalls calls = {});
 
     StoredSettings ReadSettings();
+    // level 1..4, as the file holds it now.
+    HighScore ReadHighScore(int level);
     void StoreCalibration(double factor);
-    // level 1..4; the name record first, then the score record.
-    void StoreHighScore(int level, const std::string& name, std::int16_t score);
+    // level 1..4: stores the name and the score when the score beats the
+    // level's record as the file holds it at that moment (another game may
+    // have set a better one meanwhile). Returns the record the file then holds.
+    HighScore StoreBetterHighScore(int level, const std::string& name, std::int16_t score);
     // A name as the file keeps it and gives it back: cut to 126 characters, with
     // "?" for every character Latin-1 lacks.
     static std::string StoredName(const std::string& name);

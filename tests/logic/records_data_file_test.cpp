@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -54,8 +53,21 @@ class DataFileTest : public InTempDir {
         return Bytes(file.begin() + RecordStart(n), file.begin() + RecordStart(n) + count);
     }
 
+    // Makes the file, ten records long, hold `record` at `level`.
+    static void Hold(int level, const HighScore& record) {
+        Bytes name = {static_cast<unsigned char>(record.Name.size()), 0};
+        for (const char letter : record.Name) {
+            name.push_back(static_cast<unsigned char>(letter));
+        }
+        PatchRecord(2 * level + 1, name);
+        const auto score = static_cast<std::uint16_t>(record.Score);
+        PatchRecord(2 * level + 2, {static_cast<unsigned char>(score & 0xFF),
+                                    static_cast<unsigned char>(score >> 8)});
+    }
+
     std::string ReadBackName(const std::string& name) {
-        File().StoreHighScore(1, name, 1);
+        File().ResetHighScores();
+        File().StoreBetterHighScore(1, name, 1);
         return Read().HighScores[0].Name;
     }
 
@@ -68,10 +80,10 @@ class DataFileTest : public InTempDir {
 // line's calibration (qt_command_line_test).
 
 TEST_F(DataFileTest, AllNineValuesComeBackExactlyTheDoubleBitForBit) {
-    File().StoreHighScore(1, "Ann", 12);
-    File().StoreHighScore(2, "", 32767);
-    File().StoreHighScore(3, "Zoë Müller", -32768);
-    File().StoreHighScore(4, "Bo", 999);
+    File().StoreBetterHighScore(1, "Ann", 12);
+    File().StoreBetterHighScore(2, "", 32767);
+    File().StoreBetterHighScore(3, "Zoë Müller", -32768);
+    File().StoreBetterHighScore(4, "Bo", 999);
     for (const double factor : {0.1 + 0.2, -0.0, std::nan("7")}) {
         File().StoreCalibration(factor);
         const StoredSettings settings = Read();
@@ -111,6 +123,29 @@ TEST_F(DataFileTest, HostileLengthFieldsNeverReadPastTheirRecord) {
     const std::string whole(126, 'x');
     EXPECT_EQ(Read().HighScores,
               (HighScoreTable{{{whole, 5}, {whole, 0x7878}, {"", 0x7878}, {"", 0x7878}}}));
+}
+
+// --- What a save decides on ---
+
+// Regression: a game compared its win with the table it had read at New Game,
+// so it stored "Bob 41" over the "Ann Lee 10" that another game had stored
+// meanwhile. The comparison is 16-bit and strict; a record nobody set (no
+// name, no score above 0, as a file that never held one reads) is taken by
+// the first win.
+TEST_F(DataFileTest, AHighScoreIsStoredOnlyWhenItBeatsTheRecordTheFileHoldsThen) {
+    File().ResetHighScores();
+    const std::tuple<HighScore, std::int16_t, HighScore> cases[] = {
+        // what the file holds, the shots of the win, what it holds afterwards
+        {{"Ann Lee", 10}, 41, {"Ann Lee", 10}}, {{"Ann Lee", 10}, 10, {"Ann Lee", 10}},
+        {{"Ann Lee", 10}, 9, {"Bob", 9}},       {{"", 0}, 41, {"Bob", 41}},
+        {{"", -32768}, 32767, {"Bob", 32767}},  {{"Cy", 0}, 41, {"Cy", 0}},
+    };
+    for (const auto& [held, shots, after] : cases) {
+        SCOPED_TRACE(held.Name + " " + std::to_string(held.Score) + ", " + std::to_string(shots));
+        Hold(2, held);
+        EXPECT_EQ(File().StoreBetterHighScore(2, "Bob", shots), after);
+        EXPECT_EQ(Read().HighScores, (HighScoreTable{{kNoHolder, after, kNoHolder, kNoHolder}}));
+    }
 }
 
 // --- Names ---
@@ -186,7 +221,7 @@ class DataFileOnDiskTest : public DataFileTest {
     }
     static void ReadSettings(DataFile& file) { file.ReadSettings(); }
     static void StoreCalibration(DataFile& file) { file.StoreCalibration(1); }
-    static void StoreHighScore(DataFile& file) { file.StoreHighScore(1, "Bo", 5); }
+    static void StoreHighScore(DataFile& file) { file.StoreBetterHighScore(1, "Bo", 5); }
     static void ResetHighScores(DataFile& file) { file.ResetHighScores(); }
 
     // The folder as a failure of a new file names it.
@@ -237,7 +272,7 @@ TEST_F(DataFileOnDiskTest, WhatIsNotAPlainFileIsRefusedAtOnce) {
 // test's.
 TEST_F(DataFileOnDiskTest, AFailedWriteLeavesThePreviousFileByteForByte) {
     File().StoreCalibration(20000);
-    File().StoreHighScore(1, "Ann", 10);
+    File().StoreBetterHighScore(1, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     ASSERT_EQ(before.size(), 4 * kRecord);
     FileCalls diskFull;
@@ -264,14 +299,15 @@ TEST_F(DataFileOnDiskTest, AWriteRefusedOnlyAtTheFlushLeavesThePreviousFileByteF
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no limit on a process's file size";
 #else
-    File().StoreHighScore(1, "Ann", 10);
+    File().StoreBetterHighScore(1, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     rlimit limit{}, unlimited{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
     limit = {7 * kRecord, unlimited.rlim_max};  // all but the last record, the score
     const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const std::string failure = Failure([](DataFile& file) { file.StoreHighScore(3, "Bo", 5); });
+    const std::string failure =
+        Failure([](DataFile& file) { file.StoreBetterHighScore(3, "Bo", 5); });
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, previousSignal);
     EXPECT_EQ(failure, Here() + ": File too large");
@@ -282,7 +318,7 @@ TEST_F(DataFileOnDiskTest, AWriteRefusedOnlyAtTheFlushLeavesThePreviousFileByteF
 // Regression: the start-up read opened the file for writing too, so a game
 // with a read-only data file could not even start.
 TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyASaveReportsTheRefusal) {
-    File().StoreHighScore(2, "Ann", 10);
+    File().StoreBetterHighScore(2, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     ScriptedPlatform platform;
     DataFile readOnly(platform, kFile, {OpenOnlyForReading});
@@ -301,7 +337,7 @@ TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyASaveReportsTheRefusal) {
 // anything else left alone, and a new file that a killed save left goes too.
 TEST_F(DataFileOnDiskTest, NothingUnderTheOldNewFileNameIsFollowedOrFailsASave) {
     namespace fs = std::filesystem;
-    File().StoreHighScore(1, "Ann", 10);
+    File().StoreBetterHighScore(1, "Ann", 10);
     WriteBytes("victim.txt", {'k', 'e', 'e', 'p'});
     const std::string planted = std::string(kFile) + ".new";
     std::vector<std::function<void()>> plants = {
@@ -322,8 +358,7 @@ TEST_F(DataFileOnDiskTest, NothingUnderTheOldNewFileNameIsFollowedOrFailsASave) 
         const fs::file_type kind = fs::symlink_status(planted).type();
         SCOPED_TRACE(static_cast<int>(kind));
         --shots;
-        File().StoreHighScore(1, "Bo", shots);
-        EXPECT_EQ(Read().HighScores[0], (HighScore{"Bo", shots}));
+        EXPECT_EQ(File().StoreBetterHighScore(1, "Bo", shots), (HighScore{"Bo", shots}));
         EXPECT_EQ(ReadBytes(kFile).size(), 4 * kRecord);
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kFile)));
         EXPECT_EQ(ReadBytes("victim.txt"), (Bytes{'k', 'e', 'e', 'p'}));
@@ -342,7 +377,8 @@ TEST_F(DataFileOnDiskTest, AFolderThatTakesNoNewFileGetsItsRecordsWrittenInPlace
     FileCalls lockedFolder;
     lockedFolder.create = RefuseNewFiles;
     ScriptedPlatform platform;
-    DataFile(platform, kFile, lockedFolder).StoreHighScore(3, "Eve", 7);
+    EXPECT_EQ(DataFile(platform, kFile, lockedFolder).StoreBetterHighScore(3, "Eve", 7),
+              (HighScore{"Eve", 7}));
     EXPECT_TRUE(platform.Boxes().empty());
     EXPECT_EQ(Read().CalibrationFactor, 20000);
     EXPECT_EQ(Read().HighScores[2], (HighScore{"Eve", 7}));
@@ -407,7 +443,7 @@ TEST_F(DataFileOnDiskTest, AWriteThroughASymbolicLinkReplacesTheFileBehindIt) {
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("real.dat", "data/alias.dat");  // relative to its own folder
     fs::create_symlink("data/alias.dat", kFile);
-    File().StoreHighScore(1, "Ann", 10);
+    File().StoreBetterHighScore(1, "Ann", 10);
     EXPECT_TRUE(fs::is_symlink(kFile));
     EXPECT_TRUE(fs::is_symlink("data/alias.dat"));
     const StoredSettings settings = DataFile(platform_, "data/real.dat").ReadSettings();

@@ -100,7 +100,7 @@ TEST_F(CommandLine, FirstStartPreparesANewPlayersDataFileOnceAndLeavesItAfterwar
     }
     EXPECT_EQ(files, std::vector<std::filesystem::path>{folder / DataFile::kFileName});
 
-    DataFile(platform_).StoreHighScore(1, "Ann", 12);
+    DataFile(platform_).StoreBetterHighScore(1, "Ann", 12);
     const std::string played = File();
     const std::int64_t yields = platform_.YieldCount();
     EnterDataFolder(platform_, folder);
