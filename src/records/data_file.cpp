@@ -41,6 +41,10 @@ const std::vector<int> kSettingsRecords = [] {
     return numbers;
 }();
 
+// A file this long holds every value whole: the last is the Professional score.
+constexpr std::uintmax_t kEveryValueBytes =
+    (ScoreRecord(kLevelCount) - 1) * DataFile::kRecordLength + kInt16Bytes;
+
 // --- Little-endian values at the start of a record ---
 
 void PutUnsigned(Record& record, std::uint64_t value, int bytes) {
@@ -187,6 +191,21 @@ HighScore DecodeHighScore(const ReadRecord& name, const ReadRecord& score) {
     return {DecodeString(name), DecodeInt16(score)};
 }
 
+// The no-holder values of the high scores the file lacks; `settings` are the
+// records of kSettingsRecords.
+RecordWrites MissingHighScores(const std::vector<ReadRecord>& settings) {
+    RecordWrites writes;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (!WholeString(settings[2 * level - 1])) {
+            writes.emplace_back(NameRecord(level), StringRecord(DataFile::kNoHolderName));
+        }
+        if (!WholeInt16(settings[2 * level])) {
+            writes.emplace_back(ScoreRecord(level), Int16Record(DataFile::kNoHolderScore));
+        }
+    }
+    return writes;
+}
+
 void CheckLevel(int level) {
     if (level < 1 || level > kLevelCount) {
         throw std::out_of_range("skill level " + std::to_string(level));
@@ -248,6 +267,34 @@ void DataFile::ResetHighScores() {
         records.emplace_back(ScoreRecord(level), Int16Record(kNoHolderScore));
     }
     WriteRecords(platform_, path_, calls_, records);
+}
+
+bool DataFile::HoldsEveryValue() const {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path_, error);
+    return !error && size >= kEveryValueBytes;
+}
+
+void DataFile::PrepareMissingValues(const std::function<double()>& measure) {
+    UpdateRecords(
+        platform_, path_, calls_, kSettingsRecords,
+        [&measure](const std::vector<ReadRecord>& settings) {
+            RecordWrites writes = MissingHighScores(settings);
+            if (!WholeDouble(settings[0])) {
+                writes.emplace(writes.begin(), kCalibrationRecord, DoubleRecord(measure()));
+            }
+            return writes;
+        },
+        ReadOnlyFile::Leave);
+}
+
+void DataFile::StoreCalibrationInWholeFile(double factor) {
+    UpdateRecords(platform_, path_, calls_, kSettingsRecords,
+                  [factor](const std::vector<ReadRecord>& settings) {
+                      RecordWrites writes = MissingHighScores(settings);
+                      writes.emplace(writes.begin(), kCalibrationRecord, DoubleRecord(factor));
+                      return writes;
+                  });
 }
 
 }  // namespace dorvanta

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/platform.h"
@@ -41,6 +42,20 @@ class DataFile {
     // "?" for every character Latin-1 lacks.
     static std::string StoredName(const std::string& name);
     void ResetHighScores();
+
+    // Whether the file holds every value whole; false when it is missing or
+    // ends early. Only a look: a file being prepared meanwhile is not waited for.
+    bool HoldsEveryValue() const;
+    // Writes the values the file lacks as a new player's file has them:
+    // "Anonymous" with 999 shots for a high score, and for the calibration
+    // what `measure` returns (called only then, with the file locked, so that
+    // another game starting meanwhile waits for the result instead of
+    // measuring too). Every value the file holds keeps its bytes; one cut by
+    // the end of the file is written whole. A file that may only be read is
+    // left as it is.
+    void PrepareMissingValues(const std::function<double()>& measure);
+    // Stores the factor, and prepares the other values the file lacks.
+    void StoreCalibrationInWholeFile(double factor);
 
   private:
     Platform& platform_;

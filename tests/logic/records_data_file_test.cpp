@@ -148,6 +148,51 @@ TEST_F(DataFileTest, AHighScoreIsStoredOnlyWhenItBeatsTheRecordTheFileHoldsThen)
     }
 }
 
+// Regression: `dorvanta --calibrate` in an empty folder wrote 256 bytes and the
+// bare game none, so every level read 0 with no name and no win could set a
+// high score. The values a file lacks are prepared, the calibration measured
+// only when it is one of them; every value the file holds keeps its bytes.
+TEST_F(DataFileTest, APreparedFileKeepsEveryValueItHoldsAndGetsTheRest) {
+    int measured = 0;
+    const auto measure = [&measured] {
+        ++measured;
+        return 4321.5;
+    };
+    const HighScoreTable noHolders{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}};
+    File().PrepareMissingValues(measure);
+    EXPECT_EQ(ReadBytes(kFile).size(), 10 * kRecord);
+    EXPECT_EQ(Read().CalibrationFactor, 4321.5);
+    EXPECT_EQ(Read().HighScores, noHolders);
+
+    File().StoreCalibration(20000);
+    File().StoreBetterHighScore(1, "Ann", 10);
+    const Bytes whole = ReadBytes(kFile);
+    const std::pair<std::size_t, HighScore> cuts[] = {
+        // where the file ends, the Beginner record it then holds
+        {2 * kRecord, kNoHolder},            // as --calibrate made it: the calibration
+        {RecordStart(5) + 4, {"Ann", 10}},   // in the next name, after its length
+        {RecordStart(10) + 2, {"Ann", 10}},  // after the last value
+    };
+    for (const auto& [cut, beginner] : cuts) {
+        SCOPED_TRACE(cut);
+        const Bytes kept(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
+        WriteBytes(kFile, kept);
+        File().PrepareMissingValues(measure);
+        const Bytes prepared = ReadBytes(kFile);
+        EXPECT_EQ(Bytes(prepared.begin(), prepared.begin() + static_cast<std::ptrdiff_t>(cut)),
+                  kept);
+        EXPECT_EQ(Read().CalibrationFactor, 20000);
+        EXPECT_EQ(Read().HighScores, (HighScoreTable{{beginner, kNoHolder, kNoHolder, kNoHolder}}));
+    }
+    EXPECT_EQ(measured, 1);
+
+    std::filesystem::remove(kFile);
+    File().StoreCalibrationInWholeFile(12.5);
+    EXPECT_EQ(ReadBytes(kFile).size(), 10 * kRecord);
+    EXPECT_EQ(Read().CalibrationFactor, 12.5);
+    EXPECT_EQ(Read().HighScores, noHolders);
+}
+
 // --- Names ---
 
 TEST_F(DataFileTest, NamesAreStoredAsLatin1AndReadBackAsUtf8) {
@@ -157,19 +202,6 @@ TEST_F(DataFileTest, NamesAreStoredAsLatin1AndReadBackAsUtf8) {
     // name is cut to 126 characters.
     EXPECT_EQ(ReadBackName("a日\xFFz\xC3"), "a??z?");  // a stray byte; a cut at the end
     EXPECT_EQ(ReadBackName(std::string(125, 'e') + "éé"), std::string(125, 'e') + "é");
-}
-
-TEST_F(DataFileTest, ThePreparedFileHasNoHoldersAndLeavesTheCalibrationToMeasure) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the prepared file is written by a bash script";
-#endif
-    // The scenarios folder sits in tests/ of the checkout; it may not exist yet.
-    const auto script =
-        std::filesystem::path(DORVANTA_SOURCE) / "scripts" / "prepared_data_file.sh";
-    ASSERT_EQ(std::system(("bash '" + script.string() + "' " + kFile).c_str()), 0);
-    EXPECT_EQ(std::filesystem::file_size(kFile), 10 * kRecord);
-    EXPECT_EQ(Slice(1, 2 * kRecord), Bytes(2 * kRecord, 0));  // the calibration is still to come
-    EXPECT_EQ(Read().HighScores, (HighScoreTable{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}}));
 }
 
 // --- The file on disk ---
@@ -316,13 +348,15 @@ TEST_F(DataFileOnDiskTest, AWriteRefusedOnlyAtTheFlushLeavesThePreviousFileByteF
 }
 
 // Regression: the start-up read opened the file for writing too, so a game
-// with a read-only data file could not even start.
+// with a read-only data file could not even start; nor may its preparation
+// stop it.
 TEST_F(DataFileOnDiskTest, AReadOnlyFileIsReadAndOnlyASaveReportsTheRefusal) {
     File().StoreBetterHighScore(2, "Ann", 10);
     const Bytes before = ReadBytes(kFile);
     ScriptedPlatform platform;
     DataFile readOnly(platform, kFile, {OpenOnlyForReading});
     EXPECT_EQ(readOnly.ReadSettings().HighScores[1].Name, "Ann");
+    readOnly.PrepareMissingValues([] { return 1.0; });
     EXPECT_TRUE(platform.Boxes().empty());
     EXPECT_EQ(Failure(StoreHighScore, kFile, {OpenOnlyForReading}),
               "Dorvanta.dat: Permission denied");
