@@ -1,8 +1,8 @@
 // How the program starts, as processes. From a terminal with an option:
-// --calibrate measures the machine without any window and stores the
-// calibration; --version and --help print; anything else is refused. From the
-// launcher (--user-data) and bare: with a prepared data file, once, however
-// many start at once.
+// --calibrate measures the machine with or without a display and stores the
+// calibration; --version and --help print; anything else is refused. A game
+// needs a display, and says so in one line. From the launcher (--user-data)
+// and bare: with a prepared data file, once, however many start at once.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +24,9 @@ constexpr std::size_t kRecord = DataFile::kRecordLength;
 constexpr std::size_t kWholeFile = 10 * kRecord;
 // The game with no display to open a window on, unless a test gives one.
 constexpr const char* kNoDisplay = "";
+// A display that no machine running the tests has; a game that found one
+// anyway is stopped.
+constexpr const char* kMissingDisplay = "DISPLAY=:1999 timeout 20";
 
 struct GameRun {
     int exitCode = -1;
@@ -120,12 +123,13 @@ class CommandLine : public InTempDir {
 };
 
 // Regression: in an empty folder --calibrate wrote the calibration alone, 256
-// bytes, whose high scores no win could beat.
-TEST_F(CommandLine, CalibrateStoresOnlyTheFactorOrAWholeNewFile) {
+// bytes, whose high scores no win could beat. And with DISPLAY naming a
+// display that does not exist it aborted; it measures without it.
+TEST_F(CommandLine, CalibrateStoresOnlyTheFactorOrAWholeNewFileWithOrWithoutADisplay) {
     const std::string before(kWholeFile, '\xAB');
     std::ofstream(Folder("played") / DataFile::kFileName, std::ios::binary) << before;
     Running played(Here() / "played", "--calibrate", "");
-    Running empty(Folder("empty"), "--calibrate", "");
+    Running empty(Folder("empty"), "--calibrate", kMissingDisplay);
     const GameRun run = played.Finish();
     ASSERT_EQ(run.exitCode, 0) << run.err;
     // Every byte but the calibration record's is as it was, and the length too.
@@ -135,6 +139,9 @@ TEST_F(CommandLine, CalibrateStoresOnlyTheFactorOrAWholeNewFile) {
 
     const GameRun fresh = empty.Finish();
     EXPECT_EQ(fresh.exitCode, 0) << fresh.err;
+    EXPECT_NE(fresh.err.find("dorvanta: cannot open display :1999; measuring without it\n"),
+              std::string::npos)
+        << fresh.err;
     ExpectNewPlayersFile(Here() / "empty");
 }
 
@@ -157,6 +164,22 @@ TEST_F(CommandLine, PrintsTheVersionAndHelpAndRefusesAnythingElse) {
         const GameRun refused = RunGame(Here(), options);
         EXPECT_EQ(refused.exitCode, 2) << options;
         EXPECT_EQ(refused.err.substr(0, 16), "usage: dorvanta ") << options;
+    }
+}
+
+// Regression: with no display, or one that does not exist, the game ended
+// with Qt's lines about platform plugins and an abort.
+TEST_F(CommandLine, AGameWithoutADisplaySaysSoInOneLineAndEndsWithStatusOne) {
+    const std::string howToPlay =
+        "; play in a desktop session, or on a virtual display: xvfb-run dorvanta\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {kNoDisplay, "dorvanta: no display to open the game's window on" + howToPlay},
+        {kMissingDisplay, "dorvanta: cannot open the game's window on display :1999" + howToPlay},
+    };
+    for (const auto& [environment, line] : cases) {
+        const GameRun run = RunGame(Here(), "", environment);
+        EXPECT_EQ(run.exitCode, 1) << environment;
+        EXPECT_EQ(run.err, line);
     }
 }
 
