@@ -17,6 +17,7 @@
 
 #include "platform/platform.h"
 
+class QObject;
 class QWidget;
 
 namespace dorvanta {
@@ -77,6 +78,9 @@ class QtPlatform : public Platform {
     std::int64_t UtcOffsetSeconds();
 
     bool ending_ = false;
+    // While set, the user's input is dropped on its way to the windows.
+    bool droppingInput_ = false;
+    std::unique_ptr<QObject> inputGate_;
     double scale_ = 1;
     std::mt19937 generator_;
     std::int64_t utcOffsetSeconds_ = 0;
