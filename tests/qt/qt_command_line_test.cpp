@@ -2,13 +2,20 @@
 // --calibrate measures the machine with or without a display and stores the
 // calibration; --version and --help print; anything else is refused. A game
 // needs a display, and says so in one line. From the launcher (--user-data)
-// and bare: with a prepared data file, once, however many start at once.
+// and bare: with a prepared data file, once, however many start at once. And
+// games saving on one file at once, one of them killed.
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <random>
 #include <set>
+#include <thread>
 
 #include "core/number_text.h"
 #include "platform/scripted/scripted_platform.h"
@@ -29,7 +36,7 @@ constexpr const char* kNoDisplay = "";
 constexpr const char* kMissingDisplay = "DISPLAY=:1999 timeout 20";
 
 struct GameRun {
-    int exitCode = -1;
+    int exitCode = -1;  // -1 when a signal ended it
     std::string out, err;
 };
 
@@ -43,13 +50,12 @@ std::string Contents(const fs::path& path) {
 class Running {
   public:
     Running(const fs::path& folder, const std::string& options,
-            const std::string& environment = kNoDisplay)
+            const std::string& environment = kNoDisplay, const std::string& program = DORVANTA_GAME)
         : out_(Unique("out")), err_(Unique("err")) {
         const std::string command =
             "cd '" + folder.string() +
-            "' && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment +
-            " '" DORVANTA_GAME "' " + options + " >'" + out_.string() + "' 2>'" + err_.string() +
-            "'";
+            "' && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment + " '" +
+            program + "' " + options + " >'" + out_.string() + "' 2>'" + err_.string() + "'";
         pid_ = fork();
         if (pid_ == 0) {
             execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
@@ -63,6 +69,8 @@ class Running {
             Finish();
         }
     }
+
+    void Kill() const { kill(pid_, SIGKILL); }
 
     GameRun Finish() {
         int status = 0;
@@ -202,6 +210,79 @@ TEST_F(CommandLine, GamesStartedFromTheLauncherAtOnceOrBareShareOneNewPlayersFil
     ExpectNewPlayersFile(Here() / "share" / "dorvanta");
     ExpectNewPlayersFile(Here() / "bare");
     EXPECT_FALSE(fs::exists(Here() / DataFile::kFileName));
+}
+
+// Regression: saves at the same moment collided on one fixed file name: four
+// --calibrate at once failed one to three of them, readers saw the data file
+// at 0 bytes, and a save killed at the wrong moment left it so. Here three
+// --calibrate run while waves of three high-score saves of the lab run beside
+// them, one save of every wave killed at a random moment. No save that ran to
+// its end failed, the file was never seen cut short, and it ends whole.
+// DORVANTA_SAVE_ROUNDS rounds (the sanitizer run plays more).
+TEST_F(CommandLine, SavesAtOnceTakeTurnsAndOneKilledLeavesAWholeFile) {
+    const char* rounds = std::getenv("DORVANTA_SAVE_ROUNDS");
+    const int roundCount = rounds != nullptr ? std::atoi(rounds) : 1;
+    const std::vector<std::string> names = {"Ann", "Bob", "Cy", "Dee"};
+    std::mt19937 random(20261207);
+    const auto draw = [&random](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    const fs::path folder = Folder("saves");
+    const fs::path file = folder / DataFile::kFileName;
+    int waves = 0, killed = 0, lifeMicros = 50'000;
+    for (int round = 0; round < roundCount; ++round) {
+        fs::remove(file);
+        std::vector<std::unique_ptr<Running>> calibrations;
+        for (int i = 0; i < 3; ++i) {
+            calibrations.push_back(std::make_unique<Running>(folder, "--calibrate", ""));
+        }
+        bool saved = false;
+        for (const auto start = std::chrono::steady_clock::now();
+             std::chrono::steady_clock::now() - start < std::chrono::seconds(3); ++waves) {
+            std::vector<std::unique_ptr<Running>> saves;
+            const auto spawned = std::chrono::steady_clock::now();
+            for (int i = 0; i < 3; ++i) {
+                const std::string options = "store " + std::to_string(draw(1, 4)) + " " +
+                                            std::to_string(draw(1, 998)) + " " + names[draw(0, 3)];
+                saves.push_back(std::make_unique<Running>(folder, options, "", DORVANTA_LAB));
+            }
+            // Any moment of a save's life, which the last wave measured.
+            std::this_thread::sleep_for(std::chrono::microseconds(draw(0, lifeMicros)));
+            const int victim = draw(0, 2);
+            saves[victim]->Kill();
+            for (int i = 0; i < 3; ++i) {
+                const GameRun run = saves[i]->Finish();
+                killed += run.exitCode == -1;
+                EXPECT_TRUE(run.exitCode == 0 || (i == victim && run.exitCode == -1)) << run.err;
+                saved = saved || run.exitCode == 0;
+            }
+            lifeMicros = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                              std::chrono::steady_clock::now() - spawned)
+                                              .count());
+            if (saved) {
+                const std::uintmax_t size = fs::file_size(file);
+                EXPECT_TRUE(size >= 4 * kRecord && size % kRecord == 0) << size;
+            }
+        }
+        for (const auto& calibration : calibrations) {
+            const GameRun run = calibration->Finish();
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+        }
+        // A last save, never killed, clears away what killed ones left.
+        EXPECT_EQ(Running(folder, "store 1 -32768 Last", "", DORVANTA_LAB).Finish().out,
+                  "-32768 Last\n");
+        EXPECT_EQ(fs::file_size(file), kWholeFile);
+        EXPECT_GT(Stored(folder).CalibrationFactor, 100);
+        for (const HighScore& record : Stored(folder).HighScores) {
+            const bool noHolder =
+                record == HighScore{DataFile::kNoHolderName, DataFile::kNoHolderScore};
+            const bool last = record == HighScore{"Last", -32768};
+            EXPECT_TRUE(noHolder || last || std::count(names.begin(), names.end(), record.Name))
+                << record.Name;
+        }
+        EXPECT_EQ(Others(folder), std::set<std::string>{});
+    }
+    std::printf("%d rounds, %d waves of saves, %d killed\n", roundCount, waves, killed);
 }
 
 }  // namespace
