@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QInputEvent>
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
@@ -55,9 +57,27 @@ BoxAnswer FromQtButton(int button) {
     }
 }
 
+// Drops the user's input while `dropping` is set; everything else passes.
+class InputGate : public QObject {
+  public:
+    explicit InputGate(const bool& dropping) : dropping_(dropping) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return dropping_ &&
+               (dynamic_cast<QInputEvent*>(event) != nullptr ||
+                event->type() == QEvent::InputMethod || event->type() == QEvent::Shortcut);
+    }
+
+  private:
+    const bool& dropping_;
+};
+
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() : inputGate_(std::make_unique<InputGate>(droppingInput_)) {
+    QCoreApplication::instance()->installEventFilter(inputGate_.get());
+}
 
 QtPlatform::~QtPlatform() {
     for (const QPointer<FormWindow>& window : retired_) {
@@ -71,9 +91,15 @@ void QtPlatform::Yield() {
     ThrowIfEnding();
 }
 
+// Qt would keep the input back only until its next loop, the box that ends
+// the calibration, where a click or a key would go astray; and on X11 it keeps
+// back the window manager's close with it, which that box then drops. So the
+// input is dropped here and the close delivered.
 void QtPlatform::YieldExcludingInput() {
     ThrowIfEnding();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    droppingInput_ = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    droppingInput_ = false;
     ThrowIfEnding();
 }
 

@@ -14,6 +14,7 @@
 #include "platform/uniform_random.h"
 #include "platform/windowed_platform.h"
 
+class QObject;
 class QWidget;
 
 namespace dorvanta {
@@ -59,6 +60,9 @@ class QtPlatform : public WindowedPlatform {
     FormWindow* Find(const Form& form) const;
     std::int64_t UtcOffsetSeconds();
 
+    // While set, the user's input is dropped on its way to the windows.
+    bool droppingInput_ = false;
+    std::unique_ptr<QObject> inputGate_;
     double scale_ = 1;
     UniformRandom random_;
     std::int64_t utcOffsetSeconds_ = 0;
