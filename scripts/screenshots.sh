@@ -33,7 +33,6 @@ trap 'kill $game_pid 2>/dev/null; sleep 0.5; kill "$xvfb" 2>/dev/null; rm -rf "$
 sleep 1
 
 # A fresh player: no high-score holders and this machine's measured speed.
-bash scripts/prepared_data_file.sh "$scratch/Dorvanta.dat"
 (cd "$scratch" && "$game" --calibrate >/dev/null)
 (cd "$scratch" && exec "$game") &
 game_pid=$!

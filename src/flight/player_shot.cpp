@@ -101,21 +101,26 @@ void FormMain::CelebrateWin() {
     }
 }
 
-// A high score is fewer shots than the level's record, in a game without
-// numeric shots. The skill factor selects the level only by exact value.
+// A high score beats the level's record as the file holds it at the win, in a
+// game without numeric shots: another game may have set a better one since
+// this one began. The skill factor selects the level only by exact value. The
+// record is checked again as it is stored, since another game may win while
+// the name is typed; the member then holds what the file holds, as the file
+// will give it back.
 void FormMain::RecordHighScore() {
     for (int level = 0; level < kLevelCount; ++level) {
-        HighScore& slot = HighScores[level];
-        if (SkillFactor != kLevelSkillFactors[level] || ShotsTaken >= slot.Score ||
-            NumericShotUsed != kFalse) {
+        if (SkillFactor != kLevelSkillFactors[level] || NumericShotUsed != kFalse) {
             continue;
         }
-        slot.Score = ShotsTaken;
-        // The member holds the name as the file will give it back.
-        slot.Name = DataFile::StoredName(platform().InputBox(
-            "Congratulations.  You earned a new high score.  Please enter your name",
-            "High Score"));
-        DataFile(platform()).StoreHighScore(level + 1, slot.Name, slot.Score);
+        DataFile file(platform());
+        HighScore& slot = HighScores[level];
+        slot = file.ReadHighScore(level + 1);
+        if (!Beats(ShotsTaken, slot)) {
+            continue;
+        }
+        const std::string name = platform().InputBox(
+            "Congratulations.  You earned a new high score.  Please enter your name", "High Score");
+        slot = file.StoreBetterHighScore(level + 1, name, ShotsTaken);
     }
 }
 

@@ -30,7 +30,10 @@ class Platform {
 
     // Processes every pending input event, running its handler to completion.
     virtual void Yield() = 0;
-    // Processes pending events but the user's input, which waits for the next Yield.
+    // Processes pending events but the user's input, which waits for the next
+    // Yield, or is dropped where the desktop cannot keep it apart, as a window
+    // that does not answer drops it. A request to close a window is not input
+    // here: closing the main window ends the program even then.
     virtual void YieldExcludingInput() = 0;
     // Delivers events as they arrive, sleeping in between, until the monotonic
     // clock reaches `deadline` or `keepWaiting` answers false; processes what is

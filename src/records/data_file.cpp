@@ -24,13 +24,26 @@ constexpr int kLengthBytes = 2;
 constexpr int kMaxNameBytes = DataFile::kRecordLength - kLengthBytes;
 constexpr char kUnstorable = '?';
 
-int NameRecord(int level) {
+constexpr int NameRecord(int level) {
     return 2 * level + 1;
 }
 
-int ScoreRecord(int level) {
+constexpr int ScoreRecord(int level) {
     return 2 * level + 2;
 }
+
+// The calibration, then each level's name and score: the records that hold a value.
+const std::vector<int> kSettingsRecords = [] {
+    std::vector<int> numbers = {kCalibrationRecord};
+    for (int level = 1; level <= kLevelCount; ++level) {
+        numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
+    }
+    return numbers;
+}();
+
+// A file this long holds every value whole: the last is the Professional score.
+constexpr std::uintmax_t kEveryValueBytes =
+    (ScoreRecord(kLevelCount) - 1) * DataFile::kRecordLength + kInt16Bytes;
 
 // --- Little-endian values at the start of a record ---
 
@@ -139,31 +152,58 @@ Record StringRecord(const std::string& text) {
 
 // --- Decoding a record of which only `present` bytes lie inside the file ---
 
-double DecodeDouble(const Record& record, std::size_t present) {
-    if (present < kDoubleBytes) {
-        return 0;
-    }
-    return std::bit_cast<double>(GetUnsigned(record, kDoubleBytes));
-}
-
-std::int16_t DecodeInt16(const Record& record, std::size_t present) {
-    if (present < kInt16Bytes) {
-        return 0;
-    }
-    return static_cast<std::int16_t>(GetUnsigned(record, kInt16Bytes));
-}
-
-std::string DecodeString(const Record& record, std::size_t present) {
-    if (present < kLengthBytes) {
-        return {};
-    }
-    // A negative length reads as empty, one past the record as the whole record.
+// A negative length reads as empty, one past the record as the whole record.
+std::size_t NameLength(const Record& record) {
     const auto stored = static_cast<std::int16_t>(GetUnsigned(record, kLengthBytes));
-    const std::size_t length = stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
-    if (present < kLengthBytes + length) {
+    return stored < 0 ? 0 : std::min<std::size_t>(stored, kMaxNameBytes);
+}
+
+bool WholeDouble(const ReadRecord& record) {
+    return record.present >= kDoubleBytes;
+}
+
+bool WholeInt16(const ReadRecord& record) {
+    return record.present >= kInt16Bytes;
+}
+
+bool WholeString(const ReadRecord& record) {
+    return record.present >= kLengthBytes &&
+           record.present >= kLengthBytes + NameLength(record.bytes);
+}
+
+double DecodeDouble(const ReadRecord& record) {
+    return WholeDouble(record) ? std::bit_cast<double>(GetUnsigned(record.bytes, kDoubleBytes)) : 0;
+}
+
+std::int16_t DecodeInt16(const ReadRecord& record) {
+    return WholeInt16(record) ? static_cast<std::int16_t>(GetUnsigned(record.bytes, kInt16Bytes))
+                              : 0;
+}
+
+std::string DecodeString(const ReadRecord& record) {
+    if (!WholeString(record)) {
         return {};
     }
-    return FromLatin1(record.data() + kLengthBytes, length);
+    return FromLatin1(record.bytes.data() + kLengthBytes, NameLength(record.bytes));
+}
+
+HighScore DecodeHighScore(const ReadRecord& name, const ReadRecord& score) {
+    return {DecodeString(name), DecodeInt16(score)};
+}
+
+// The no-holder values of the high scores the file lacks; `settings` are the
+// records of kSettingsRecords.
+RecordWrites MissingHighScores(const std::vector<ReadRecord>& settings) {
+    RecordWrites writes;
+    for (int level = 1; level <= kLevelCount; ++level) {
+        if (!WholeString(settings[2 * level - 1])) {
+            writes.emplace_back(NameRecord(level), StringRecord(DataFile::kNoHolderName));
+        }
+        if (!WholeInt16(settings[2 * level])) {
+            writes.emplace_back(ScoreRecord(level), Int16Record(DataFile::kNoHolderScore));
+        }
+    }
+    return writes;
 }
 
 void CheckLevel(int level) {
@@ -174,35 +214,45 @@ void CheckLevel(int level) {
 
 }  // namespace
 
-DataFile::DataFile(Platform& platform, std::string path, FileCalls calls)
+DataFile::DataFile(Platform& platform, std::filesystem::path path, FileCalls calls)
     : platform_(platform), path_(std::move(path)), calls_(calls) {}
 
 StoredSettings DataFile::ReadSettings() {
-    std::vector<int> numbers = {kCalibrationRecord};
-    for (int level = 1; level <= kLevelCount; ++level) {
-        numbers.insert(numbers.end(), {NameRecord(level), ScoreRecord(level)});
-    }
-    const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, numbers);
+    const std::vector<ReadRecord> records = ReadRecords(platform_, path_, calls_, kSettingsRecords);
     StoredSettings settings;
-    settings.CalibrationFactor = DecodeDouble(records[0].bytes, records[0].present);
+    settings.CalibrationFactor = DecodeDouble(records[0]);
     for (int level = 1; level <= kLevelCount; ++level) {
-        const ReadRecord& name = records[2 * level - 1];
-        const ReadRecord& score = records[2 * level];
-        settings.HighScores[level - 1] = {DecodeString(name.bytes, name.present),
-                                          DecodeInt16(score.bytes, score.present)};
+        settings.HighScores[level - 1] =
+            DecodeHighScore(records[2 * level - 1], records[2 * level]);
     }
     return settings;
+}
+
+HighScore DataFile::ReadHighScore(int level) {
+    CheckLevel(level);
+    const std::vector<ReadRecord> records =
+        ReadRecords(platform_, path_, calls_, {NameRecord(level), ScoreRecord(level)});
+    return DecodeHighScore(records[0], records[1]);
 }
 
 void DataFile::StoreCalibration(double factor) {
     WriteRecords(platform_, path_, calls_, {{kCalibrationRecord, DoubleRecord(factor)}});
 }
 
-void DataFile::StoreHighScore(int level, const std::string& name, std::int16_t score) {
+HighScore DataFile::StoreBetterHighScore(int level, const std::string& name, std::int16_t score) {
     CheckLevel(level);
-    WriteRecords(
-        platform_, path_, calls_,
-        {{NameRecord(level), StringRecord(name)}, {ScoreRecord(level), Int16Record(score)}});
+    HighScore held;
+    UpdateRecords(platform_, path_, calls_, {NameRecord(level), ScoreRecord(level)},
+                  [&](const std::vector<ReadRecord>& records) -> RecordWrites {
+                      held = DecodeHighScore(records[0], records[1]);
+                      if (!Beats(score, held)) {
+                          return {};
+                      }
+                      held = {StoredName(name), score};
+                      return {{NameRecord(level), StringRecord(name)},
+                              {ScoreRecord(level), Int16Record(score)}};
+                  });
+    return held;
 }
 
 std::string DataFile::StoredName(const std::string& name) {
@@ -211,12 +261,40 @@ std::string DataFile::StoredName(const std::string& name) {
 }
 
 void DataFile::ResetHighScores() {
-    std::vector<std::pair<int, Record>> records;
+    RecordWrites records;
     for (int level = 1; level <= kLevelCount; ++level) {
         records.emplace_back(NameRecord(level), StringRecord(kNoHolderName));
         records.emplace_back(ScoreRecord(level), Int16Record(kNoHolderScore));
     }
     WriteRecords(platform_, path_, calls_, records);
+}
+
+bool DataFile::HoldsEveryValue() const {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path_, error);
+    return !error && size >= kEveryValueBytes;
+}
+
+void DataFile::PrepareMissingValues(const std::function<double()>& measure) {
+    UpdateRecords(
+        platform_, path_, calls_, kSettingsRecords,
+        [&measure](const std::vector<ReadRecord>& settings) {
+            RecordWrites writes = MissingHighScores(settings);
+            if (!WholeDouble(settings[0])) {
+                writes.emplace(writes.begin(), kCalibrationRecord, DoubleRecord(measure()));
+            }
+            return writes;
+        },
+        ReadOnlyFile::Leave);
+}
+
+void DataFile::StoreCalibrationInWholeFile(double factor) {
+    UpdateRecords(platform_, path_, calls_, kSettingsRecords,
+                  [factor](const std::vector<ReadRecord>& settings) {
+                      RecordWrites writes = MissingHighScores(settings);
+                      writes.emplace(writes.begin(), kCalibrationRecord, DoubleRecord(factor));
+                      return writes;
+                  });
 }
 
 }  // namespace dorvanta

@@ -18,6 +18,13 @@ struct HighScore {
     bool operator==(const HighScore&) const = default;
 };
 
+// Whether a game won in `shots` shots beats `record`: strictly fewer shots, or
+// a record nobody ever set (no name and no score above 0, as a file that never
+// held one reads), which the first win at the level takes.
+inline bool Beats(std::int16_t shots, const HighScore& record) {
+    return shots < record.Score || (record.Score <= 0 && record.Name.empty());
+}
+
 // Beginner, Intermediate, Expert, Professional.
 using HighScoreTable = std::array<HighScore, kLevelCount>;
 

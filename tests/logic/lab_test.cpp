@@ -54,7 +54,7 @@ TEST(Lab, RefusesBadArgumentsWithExitStatusTwo) {
           "flight --power 1 --angle 1 --azimuth 0 --max-steps 0",
           "flight --power 1 --angle 1 --azimuth 0 --wind 3", "project 1 2 3",
           "project 1 2 3 4 --zoom", "project 1 2 3 4 --zoom 40000", "project 1 2 3 4 --vpan 1.5",
-          "project nan 0 0 0"}) {
+          "project nan 0 0 0", "store 1 10", "store 5 10 Ann", "store 1 40000 Ann"}) {
         EXPECT_EQ(Lab(arguments), LabRun("", 2)) << '"' << arguments << '"';
     }
 }

@@ -55,7 +55,7 @@ TEST_F(RecordsWindowsTest, RowsShowNameScoreAndTheWholePercentOfTenCupsAtEverySh
 // window kept open, is played by individual_numeric_win.txt and
 // individual_gauge_high_score.txt.
 TEST_F(RecordsWindowsTest, ResetAsksAndCancelChangesNothing) {
-    DataFile(platform).StoreHighScore(1, "Ann", 10);
+    DataFile(platform).StoreBetterHighScore(1, "Ann", 10);
     main.HighScores[0] = {"Ann", 10};
     const Bytes before = ReadBytes(DataFile::kFileName);
     const Form& form = HighScores();

@@ -1,5 +1,7 @@
+#include <initializer_list>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "flight/fly_ball.h"
 #include "flight/wait.h"
@@ -36,19 +38,27 @@ TEST_F(ShotTurn, AMadeCupIsFollowedByAThreeSecondWaitEvenAcrossMidnight) {
     EXPECT_EQ(platform.WaitCount(), kSteps + 1);
 }
 
+// The record compared with is the file's (0 for a file as the bare game made
+// it, empty); regression: such a file held no record that a win could beat.
 TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsSlot) {
-    // Skill factor, slot, its record, shots before the last cup,
-    // the name typed (null when no name box is to be shown), and the record after.
-    const std::tuple<double, std::string, double, double, const char*, double> kWins[] = {
-        {1.0, "Beginner", 10, 9, nullptr, 10},  // as many shots
-        {1.0, "Beginner", 999, 0, "", 1},       // a cancelled name is stored empty
-        {0.2, "Expert", 5, 0, "Eve", 1},
-        {0.3, "Expert", 5, 0, nullptr, 5},  // no level has this skill factor
+    // Skill factor, slot and level, the file's record (0: an empty file), shots
+    // before the last cup, the name typed (null when no name box is to be
+    // shown), and the record after.
+    const std::tuple<double, std::string, int, int, double, const char*, double> kWins[] = {
+        {1.0, "Beginner", 1, 10, 9, nullptr, 10},  // as many shots
+        {1.0, "Beginner", 1, 999, 0, "", 1},       // a cancelled name is stored empty
+        {1.0, "Beginner", 1, 0, 9, "Ann", 10},    {0.2, "Expert", 3, 5, 0, "Eve", 1},
+        {0.3, "Expert", 3, 5, 0, nullptr, 5},  // no level has this skill factor
     };
-    for (const auto& [skill, slot, record, shotsBefore, name, score] : kWins) {
+    for (const auto& [skill, slot, level, record, shotsBefore, name, score] : kWins) {
         SCOPED_TRACE(record);
+        WriteBytes(DataFile::kFileName, {});
+        if (record != 0) {
+            DataFile(platform).ResetHighScores();
+            DataFile(platform).StoreBetterHighScore(level, "Ida",
+                                                    static_cast<std::int16_t>(record));
+        }
         NewGame();
-        Set("HighScore" + slot, record);
         if (name != nullptr) {
             platform.QueueInput(name);
         }
@@ -56,23 +66,64 @@ TEST_F(ShotTurn, OnlyFewerShotsWithoutANumericShotSetAHighScoreInTheExactSkillsS
         MakeTheLastCup(shotsBefore, skill);
         EXPECT_EQ(platform.Boxes().size() - boxes, name != nullptr ? 2u : 1u);
         EXPECT_EQ(Get("HighScore" + slot), score);
+        EXPECT_EQ(DataFile(platform).ReadSettings().HighScores[level - 1].Score, score);
         if (name != nullptr) {
             EXPECT_EQ(probe.GetString("Name" + slot), name);
         }
     }
-    const StoredSettings stored = DataFile(platform).ReadSettings();
-    EXPECT_EQ(stored.HighScores[2].Name + " " + std::to_string(stored.HighScores[2].Score),
-              "Eve 1");
 }
 
 // Regression: the member kept the name as typed, so until the next game the
 // High Scores window showed a name other than the one the file holds.
 TEST_F(ShotTurn, TheHighScoreNameShownIsTheNameTheFileHolds) {
-    Set("HighScoreBeginner", 999);
     platform.QueueInput(std::string(200, 'n'));
     MakeTheLastCup(0);
     EXPECT_EQ(DataFile(platform).ReadSettings().HighScores[0].Name, std::string(126, 'n'));
     EXPECT_EQ(probe.GetString("NameBeginner"), std::string(126, 'n'));
+}
+
+// A desktop where another game wins while this game's winner types a name.
+class RacedNameBox : public ScriptedPlatform {
+  public:
+    std::string InputBox(const std::string& prompt, const std::string& title) override {
+        DataFile(*this).StoreBetterHighScore(1, "Cy", 4);
+        return ScriptedPlatform::InputBox(prompt, title);
+    }
+};
+
+// Regression: a game left open compared its win with the table it had read at
+// New Game, and stored "Bob 41" over the "Ann Lee 10" another game had stored
+// since. It asks the file at the win, again as it stores, and shows what the
+// file then holds.
+TEST_F(ShotTurn, ABetterHighScoreAnotherGameStoredMeanwhileIsKeptAndShown) {
+    DataFile(platform).ResetHighScores();
+    NewGame();
+    DataFile(platform).StoreBetterHighScore(1, "Ann Lee", 10);
+    MakeTheLastCup(40);
+    EXPECT_EQ(LastBox(), "You just won.  Do you want to play again?");
+    EXPECT_EQ(main.HighScores[0], (HighScore{"Ann Lee", 10}));
+
+    RacedNameBox raced;
+    FormMain other(raced);
+    other.Load();
+    GameStateProbe otherProbe(other);
+    for (int cup = 2; cup <= kCupCount; ++cup) {
+        otherProbe.Set("CupStanding(" + std::to_string(cup) + ")", kFalse);
+    }
+    for (const auto& [member, value] :
+         std::initializer_list<std::pair<const char*, double>>{{"CupsLeft", 1},
+                                                               {"ShotsTaken", 4},
+                                                               {"Power", 1250},
+                                                               {"Angle", 45},
+                                                               {"Azimuth", 0},
+                                                               {"ShotPhase", kPhaseAzimuthGauge}}) {
+        otherProbe.Set(member, value);
+    }
+    raced.QueueInput("Bob");
+    raced.QueueAnswer(BoxAnswer::No);
+    dynamic_cast<Button&>(*other.FindControl("CommandShoot")).PressMouse(kLeftButton);
+    EXPECT_EQ(other.HighScores[0], (HighScore{"Cy", 4}));
+    EXPECT_EQ(DataFile(platform).ReadSettings().HighScores[0], (HighScore{"Cy", 4}));
 }
 
 // Regression: the ball drops into the cup in the step whose yield runs New Game;

@@ -50,7 +50,7 @@ TEST_F(StartUpTest, AResetLeavesWhatTheLoadLeftAndRereadsTheDataFile) {
     EXPECT_EQ(Snapshot(), loaded);
 
     Set("ColorCups", 65280);
-    DataFile(platform).StoreHighScore(3, "Ida", 14);
+    DataFile(platform).StoreBetterHighScore(3, "Ida", 14);
     main.HighScores[2].Name = "never stored";
     NewGame();
     EXPECT_EQ(Get("ColorCups"), 65280);

@@ -1,14 +1,22 @@
-// How the program starts. From a terminal with an option: --calibrate
-// measures the machine without any window or display and stores only the
-// calibration; --version and --help print; anything else is refused. From the
-// launcher (--user-data): in the player's own data folder, prepared on the
-// first start.
+// How the program starts, as processes. From a terminal with an option:
+// --calibrate measures the machine with or without a display and stores the
+// calibration; --version and --help print; anything else is refused. A game
+// needs a display, and says so in one line. From the launcher (--user-data)
+// and bare: with a prepared data file, once, however many start at once. And
+// games saving on one file at once, one of them killed.
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <random>
+#include <set>
+#include <thread>
 
-#include "app/first_start.h"
 #include "core/number_text.h"
 #include "platform/scripted/scripted_platform.h"
 #include "qt_test_support.h"
@@ -17,58 +25,140 @@
 namespace dorvanta {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::size_t kRecord = DataFile::kRecordLength;
+constexpr std::size_t kWholeFile = 10 * kRecord;
+// The game with no display to open a window on, unless a test gives one.
+constexpr const char* kNoDisplay = "";
+// A display that no machine running the tests has; a game that found one
+// anyway is stopped.
+constexpr const char* kMissingDisplay = "DISPLAY=:1999 timeout 20";
 
 struct GameRun {
-    int exitCode = -1;
+    int exitCode = -1;  // -1 when a signal ended it
     std::string out, err;
 };
 
-std::string Contents(const std::filesystem::path& path) {
+std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Runs the game in `folder`, by default with no display to open a window on.
-// Its output goes to the test's own fresh folder.
-GameRun RunGame(const std::filesystem::path& folder, const std::string& options,
-                const std::string& environment = "QT_QPA_PLATFORM=xcb") {
-    const auto out = std::filesystem::current_path() / "game.out";
-    const auto err = std::filesystem::current_path() / "game.err";
-    const std::string command =
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY " + environment + " '" +
-        DORVANTA_GAME "' " + options + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out), Contents(err)};
+// A program running in `folder` with `environment`, by default the game with no
+// display. Its output goes to the test's own fresh folder.
+class Running {
+  public:
+    Running(const fs::path& folder, const std::string& options,
+            const std::string& environment = kNoDisplay, const std::string& program = DORVANTA_GAME)
+        : out_(Unique("out")), err_(Unique("err")) {
+        const std::string command =
+            "cd '" + folder.string() +
+            "' && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment + " '" +
+            program + "' " + options + " >'" + out_.string() + "' 2>'" + err_.string() + "'";
+        pid_ = fork();
+        if (pid_ == 0) {
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+    ~Running() {
+        if (pid_ > 0) {
+            Finish();
+        }
+    }
+
+    void Kill() const { kill(pid_, SIGKILL); }
+
+    GameRun Finish() {
+        int status = 0;
+        waitpid(std::exchange(pid_, 0), &status, 0);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out_), Contents(err_)};
+    }
+
+  private:
+    // In a folder of their own, beside the folders the tests play in.
+    static fs::path Unique(const char* stream) {
+        static int runs = 0;
+        fs::create_directories("output");
+        return fs::current_path() / "output" / ("run" + std::to_string(++runs) + "." + stream);
+    }
+
+    fs::path out_, err_;
+    pid_t pid_ = 0;
+};
+
+GameRun RunGame(const fs::path& folder, const std::string& options,
+                const std::string& environment = kNoDisplay) {
+    return Running(folder, options, environment).Finish();
+}
+
+// The names in `folder` but the data file and its lock.
+std::set<std::string> Others(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    names.erase(DataFile::kFileName);
+    names.erase(std::string(DataFile::kFileName) + ".lock");
+    return names;
 }
 
 class CommandLine : public InTempDir {
   protected:
-    static std::filesystem::path Here() { return std::filesystem::current_path(); }
-    static std::filesystem::path DataFolder() { return Here() / "share" / "dorvanta"; }
-    static std::string File() { return Contents(DataFile::kFileName); }
-    double Stored() { return DataFile(platform_).ReadSettings().CalibrationFactor; }
+    static fs::path Here() { return fs::current_path(); }
+    // A fresh folder under this test's.
+    static fs::path Folder(const std::string& name) {
+        fs::create_directories(Here() / name);
+        return Here() / name;
+    }
+    StoredSettings Stored(const fs::path& folder = Here()) {
+        return DataFile(platform_, folder / DataFile::kFileName).ReadSettings();
+    }
+    // A new player's file with a measured calibration: no holder at any level.
+    void ExpectNewPlayersFile(const fs::path& folder) {
+        const HighScore noHolder{DataFile::kNoHolderName, DataFile::kNoHolderScore};
+        EXPECT_EQ(fs::file_size(folder / DataFile::kFileName), kWholeFile);
+        EXPECT_GT(Stored(folder).CalibrationFactor, 100);  // thousands of yields in 3 s
+        EXPECT_EQ(Stored(folder).HighScores,
+                  (HighScoreTable{{noHolder, noHolder, noHolder, noHolder}}));
+        EXPECT_EQ(Others(folder), std::set<std::string>{});
+    }
 
     ScriptedPlatform platform_;
 };
 
-TEST_F(CommandLine, CalibrateChangesOnlyTheCalibrationRecordAndPrintsTheFactor) {
-    const std::string before(10 * kRecord, '\xAB');
-    std::ofstream(DataFile::kFileName, std::ios::binary) << before;
-    const GameRun run = RunGame(Here(), "--calibrate");
+// Regression: in an empty folder --calibrate wrote the calibration alone, 256
+// bytes, whose high scores no win could beat. And with DISPLAY naming a
+// display that does not exist it aborted; it measures without it.
+TEST_F(CommandLine, CalibrateStoresOnlyTheFactorOrAWholeNewFileWithOrWithoutADisplay) {
+    const std::string before(kWholeFile, '\xAB');
+    std::ofstream(Folder("played") / DataFile::kFileName, std::ios::binary) << before;
+    Running played(Here() / "played", "--calibrate", "");
+    Running empty(Folder("empty"), "--calibrate", kMissingDisplay);
+    const GameRun run = played.Finish();
     ASSERT_EQ(run.exitCode, 0) << run.err;
     // Every byte but the calibration record's is as it was, and the length too.
-    EXPECT_EQ(File().replace(kRecord, kRecord, kRecord, '\xAB'), before);
-    EXPECT_EQ(NumberText(Stored()) + "\n", run.out);
-    EXPECT_GT(Stored(), 100);  // thousands of yields in 3 s on any machine
+    std::string after = Contents(Here() / "played" / DataFile::kFileName);
+    EXPECT_EQ(after.replace(kRecord, kRecord, kRecord, '\xAB'), before);
+    EXPECT_EQ(NumberText(Stored(Here() / "played").CalibrationFactor) + "\n", run.out);
+
+    const GameRun fresh = empty.Finish();
+    EXPECT_EQ(fresh.exitCode, 0) << fresh.err;
+    EXPECT_NE(fresh.err.find("dorvanta: cannot open display :1999; measuring without it\n"),
+              std::string::npos)
+        << fresh.err;
+    ExpectNewPlayersFile(Here() / "empty");
 }
 
-// Nobody can create a file in /proc, not even root.
+// Nobody can create a file in /proc, not even root: the folder is named.
 TEST_F(CommandLine, CalibrateInAFolderItCannotWriteIsAClearErrorWithStatusOne) {
-    const GameRun run = RunGame("/proc", "--calibrate");
+    const GameRun run = RunGame("/proc", "--calibrate", "");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("dorvanta: Dorvanta.dat: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("dorvanta: /proc: "), std::string::npos) << run.err;
 }
 
 TEST_F(CommandLine, PrintsTheVersionAndHelpAndRefusesAnythingElse) {
@@ -85,43 +175,114 @@ TEST_F(CommandLine, PrintsTheVersionAndHelpAndRefusesAnythingElse) {
     }
 }
 
-// --- The first start from the launcher ---
-
-// As scripts/play.sh prepares it: a measured calibration, alone in the folder.
-TEST_F(CommandLine, FirstStartPreparesANewPlayersDataFileOnceAndLeavesItAfterwards) {
-    const std::filesystem::path folder = DataFolder();
-    EnterDataFolder(platform_, folder);
-    EXPECT_NEAR(Stored(), 30, 1e-6);  // 0.03 s over passes of a thousandth of a second
-    EXPECT_EQ(std::vector<std::filesystem::path>(std::filesystem::directory_iterator(folder), {}),
-              std::vector<std::filesystem::path>{folder / DataFile::kFileName});
-
-    DataFile(platform_).StoreHighScore(1, "Ann", 12);
-    const std::string played = File();
-    const std::int64_t yields = platform_.YieldCount();
-    EnterDataFolder(platform_, folder);
-    EXPECT_EQ(File(), played);
-    EXPECT_EQ(platform_.YieldCount(), yields);  // nothing measured again
+// Regression: with no display, or one that does not exist, the game ended
+// with Qt's lines about platform plugins and an abort.
+TEST_F(CommandLine, AGameWithoutADisplaySaysSoInOneLineAndEndsWithStatusOne) {
+    const std::string howToPlay =
+        "; play in a desktop session, or on a virtual display: xvfb-run dorvanta\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {kNoDisplay, "dorvanta: no display to open the game's window on" + howToPlay},
+        {kMissingDisplay, "dorvanta: cannot open the game's window on display :1999" + howToPlay},
+    };
+    for (const auto& [environment, line] : cases) {
+        const GameRun run = RunGame(Here(), "", environment);
+        EXPECT_EQ(run.exitCode, 1) << environment;
+        EXPECT_EQ(run.err, line);
+    }
 }
 
-TEST_F(CommandLine, AFirstStartFolderThatCannotBeMadeIsReportedAndEndsTheProgram) {
-    platform_.QueueAnswer(BoxAnswer::Ok);
-    EXPECT_THROW(EnterDataFolder(platform_, "/proc/dorvanta"), QuitRequested);
-    ASSERT_EQ(platform_.Boxes().size(), 1u);
-    EXPECT_EQ(platform_.Boxes()[0].text.substr(0, 16), "/proc/dorvanta: ");
-}
-
-// The launcher's entry starts the game with --user-data. The file it prepares
-// is whole: all ten records.
-TEST_F(CommandLine, TheLaunchersGameKeepsItsDataInThePlayersOwnFolder) {
+// Regression: the bare game in an empty folder left a file of 0 bytes, and two
+// starts from the launcher while the first measured rewrote the same file
+// aside, leaving the calibration alone in 11 rounds of 12. Each prepares the
+// file once, whole; the second waits for the first's.
+TEST_F(CommandLine, GamesStartedFromTheLauncherAtOnceOrBareShareOneNewPlayersFile) {
     constexpr int kSecondsToStart = 8;  // the first start measures for 3 s
-    const GameRun run =
-        RunGame(Here(), "--user-data",
-                "QT_QPA_PLATFORM=offscreen XDG_DATA_HOME='" + (Here() / "share").string() +
-                    "' timeout " + std::to_string(kSecondsToStart));
-    EXPECT_EQ(run.exitCode, 124) << run.err;  // still playing when stopped
-    std::filesystem::current_path(DataFolder());
-    EXPECT_EQ(File().size(), 10 * kRecord);
-    EXPECT_FALSE(std::filesystem::exists(Here().parent_path().parent_path() / DataFile::kFileName));
+    const std::string offscreen = "QT_QPA_PLATFORM=offscreen XDG_DATA_HOME='" +
+                                  (Here() / "share").string() + "' timeout " +
+                                  std::to_string(kSecondsToStart);
+    Running first(Here(), "--user-data", offscreen);
+    Running second(Here(), "--user-data", offscreen);
+    Running bare(Folder("bare"), "", offscreen);
+    for (Running* game : {&first, &second, &bare}) {
+        const GameRun run = game->Finish();
+        EXPECT_EQ(run.exitCode, 124) << run.err;  // still playing when stopped
+    }
+    ExpectNewPlayersFile(Here() / "share" / "dorvanta");
+    ExpectNewPlayersFile(Here() / "bare");
+    EXPECT_FALSE(fs::exists(Here() / DataFile::kFileName));
+}
+
+// Regression: saves at the same moment collided on one fixed file name: four
+// --calibrate at once failed one to three of them, readers saw the data file
+// at 0 bytes, and a save killed at the wrong moment left it so. Here three
+// --calibrate run while waves of three high-score saves of the lab run beside
+// them, one save of every wave killed at a random moment. No save that ran to
+// its end failed, the file was never seen cut short, and it ends whole.
+// DORVANTA_SAVE_ROUNDS rounds (the sanitizer run plays more).
+TEST_F(CommandLine, SavesAtOnceTakeTurnsAndOneKilledLeavesAWholeFile) {
+    const char* rounds = std::getenv("DORVANTA_SAVE_ROUNDS");
+    const int roundCount = rounds != nullptr ? std::atoi(rounds) : 1;
+    const std::vector<std::string> names = {"Ann", "Bob", "Cy", "Dee"};
+    std::mt19937 random(20261207);
+    const auto draw = [&random](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    const fs::path folder = Folder("saves");
+    const fs::path file = folder / DataFile::kFileName;
+    int waves = 0, killed = 0, lifeMicros = 50'000;
+    for (int round = 0; round < roundCount; ++round) {
+        fs::remove(file);
+        std::vector<std::unique_ptr<Running>> calibrations;
+        for (int i = 0; i < 3; ++i) {
+            calibrations.push_back(std::make_unique<Running>(folder, "--calibrate", ""));
+        }
+        bool saved = false;
+        for (const auto start = std::chrono::steady_clock::now();
+             std::chrono::steady_clock::now() - start < std::chrono::seconds(3); ++waves) {
+            std::vector<std::unique_ptr<Running>> saves;
+            const auto spawned = std::chrono::steady_clock::now();
+            for (int i = 0; i < 3; ++i) {
+                const std::string options = "store " + std::to_string(draw(1, 4)) + " " +
+                                            std::to_string(draw(1, 998)) + " " + names[draw(0, 3)];
+                saves.push_back(std::make_unique<Running>(folder, options, "", DORVANTA_LAB));
+            }
+            // Any moment of a save's life, which the last wave measured.
+            std::this_thread::sleep_for(std::chrono::microseconds(draw(0, lifeMicros)));
+            const int victim = draw(0, 2);
+            saves[victim]->Kill();
+            for (int i = 0; i < 3; ++i) {
+                const GameRun run = saves[i]->Finish();
+                killed += run.exitCode == -1;
+                EXPECT_TRUE(run.exitCode == 0 || (i == victim && run.exitCode == -1)) << run.err;
+                saved = saved || run.exitCode == 0;
+            }
+            lifeMicros = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                              std::chrono::steady_clock::now() - spawned)
+                                              .count());
+            if (saved) {
+                const std::uintmax_t size = fs::file_size(file);
+                EXPECT_TRUE(size >= 4 * kRecord && size % kRecord == 0) << size;
+            }
+        }
+        for (const auto& calibration : calibrations) {
+            const GameRun run = calibration->Finish();
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+        }
+        // A last save, never killed, clears away what killed ones left.
+        EXPECT_EQ(Running(folder, "store 1 -32768 Last", "", DORVANTA_LAB).Finish().out,
+                  "-32768 Last\n");
+        EXPECT_EQ(fs::file_size(file), kWholeFile);
+        EXPECT_GT(Stored(folder).CalibrationFactor, 100);
+        for (const HighScore& record : Stored(folder).HighScores) {
+            const bool noHolder =
+                record == HighScore{DataFile::kNoHolderName, DataFile::kNoHolderScore};
+            const bool last = record == HighScore{"Last", -32768};
+            EXPECT_TRUE(noHolder || last || std::count(names.begin(), names.end(), record.Name))
+                << record.Name;
+        }
+        EXPECT_EQ(Others(folder), std::set<std::string>{});
+    }
+    std::printf("%d rounds, %d waves of saves, %d killed\n", roundCount, waves, killed);
 }
 
 }  // namespace

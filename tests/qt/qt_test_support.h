@@ -50,17 +50,6 @@ class FormTest : public InTempDir {
 // The real main window.
 class MainWindowTest : public FormTest<FormMain> {
   protected:
-    // Resizes the window so that its client area gets `client` and waits for the layout.
-    void ResizeClient(QSize client) {
-        window_->resize(client + QSize(0, Find<QMenuBar>("").height()));
-        QCoreApplication::processEvents();
-    }
-    // Chooses the menu item and returns the window of the form it opens.
-    QWidget* Open(const char* menuItem, const std::string& form) {
-        platform_.Guarded([this, menuItem] { form_.FindMenuItem(menuItem)->Click(); });
-        const Form* opened = platform_.LoadedForm(form);
-        return opened == nullptr ? nullptr : platform_.WindowOf(*opened);
-    }
 };
 
 // The rows of one image column that are not the white background.

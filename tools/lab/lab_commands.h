@@ -13,5 +13,6 @@ int RunProject(const Arguments& args);
 int RunFlight(const Arguments& args);
 int RunScenario(const Arguments& args);
 int RunMonkey(const Arguments& args);
+int RunStore(const Arguments& args);
 
 }  // namespace dorvanta::lab

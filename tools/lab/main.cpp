@@ -1,6 +1,6 @@
 // dorvanta-lab: a developer tool built from the game library. It projects
-// points, flies single balls, plays scripted games and plays at random, all
-// headless, in the user's locale as the game's desktop runs.
+// points, flies single balls, plays scripted games, plays at random and stores
+// high scores, all headless, in the user's locale as the game's desktop runs.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
     if (command == "monkey") {
         return RunMonkey(args);
     }
-    std::fprintf(stderr, "usage: dorvanta-lab project|flight|scenario|monkey ARGUMENTS...\n");
+    if (command == "store") {
+        return RunStore(args);
+    }
+    std::fprintf(stderr, "usage: dorvanta-lab project|flight|scenario|monkey|store ARGUMENTS...\n");
     return 2;
 }

@@ -1,24 +1,16 @@
 #include "platform/qt/client_area.h"
 
 #include <QFont>
-#include <cmath>
 
-#include "platform/qt/picture_render.h"
+#include "platform/scaling.h"
 
 namespace dorvanta {
 
 namespace {
 
-// The layouts were designed for a small dialog font. A condensed face this
-// size shows every number the game writes into its narrowest boxes (1257.5 in
-// 495 units) in full. Sizes are rounded down as the window grows, so text never
-// outgrows its box.
-constexpr const char* kDesignFontFamily = "DejaVu Sans Condensed";
-constexpr double kDesignFontPixels = 9;
-
 QFont DesignFont(double scale) {
     QFont font(kDesignFontFamily);
-    font.setPixelSize(static_cast<int>(std::floor(kDesignFontPixels * scale)));
+    font.setPixelSize(DesignFontPixels(scale));
     return font;
 }
 

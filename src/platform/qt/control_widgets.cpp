@@ -18,6 +18,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/frame_pacer.h"
 #include "platform/qt/picture_render.h"
 
 namespace dorvanta {
@@ -26,13 +27,7 @@ namespace {
 
 constexpr char kFirstPrintable = ' ';
 constexpr char kLastPrintable = '~';
-constexpr int kLineThickness = 2;  // pixels of an etched separator
 constexpr int kPictureBorder = 2;  // pixels of a picture area's sunken edge
-constexpr int kFrameMillis = 16;   // one frame of a 60 Hz screen
-
-bool RunsAcross(const Geometry& geometry) {
-    return geometry.width >= geometry.height;
-}
 
 void SyncCommon(QWidget& widget, const Control& control) {
     widget.setEnabled(control.Enabled());
@@ -52,40 +47,21 @@ int MouseButtonCode(Qt::MouseButton button) {
     }
 }
 
-// A change reaches the screen at once, and the ones that follow within the
-// same frame of the screen only at its end: a gauge at the Professional's pace
-// changes its picture and its box many times a frame, and painting each would
-// slow the gauge down.
-class FramePacer {
+// The shared pacing of paints on a Qt timer.
+class QtFramePacer {
   public:
-    explicit FramePacer(std::function<void()> show) : show_(std::move(show)) {
+    explicit QtFramePacer(std::function<void()> show)
+        : pacer_(std::move(show), [this](int millis) { frame_.start(millis); }) {
         frame_.setSingleShot(true);
-        QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] {
-            if (std::exchange(changedInFrame_, false)) {
-                Show();
-            }
-        });
+        QObject::connect(&frame_, &QTimer::timeout, &frame_, [this] { pacer_.FrameEnded(); });
     }
 
-    bool InFrame() const { return frame_.isActive(); }
-
-    void Changed() {
-        if (InFrame()) {
-            changedInFrame_ = true;
-        } else {
-            Show();
-        }
-    }
+    bool InFrame() const { return pacer_.InFrame(); }
+    void Changed() { pacer_.Changed(); }
 
   private:
-    void Show() {
-        show_();
-        frame_.start(kFrameMillis);
-    }
-
-    std::function<void()> show_;
     QTimer frame_;
-    bool changedInFrame_ = false;
+    FramePacer pacer_;
 };
 
 class ButtonWidget : public QPushButton, public ModelView<Button> {
@@ -208,7 +184,7 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
     // Painted at once: a paint left for later could come when the next frame
     // has turned the box's updates off again, and the window would show its
     // own background where the box should be.
-    FramePacer pacer_{[this] {
+    QtFramePacer pacer_{[this] {
         setUpdatesEnabled(true);
         repaint();
     }};
@@ -269,7 +245,8 @@ class LineWidget : public QFrame, public ModelView<SeparatorLine> {
   public:
     LineWidget(QtPlatform& platform, SeparatorLine& model, QWidget& parent)
         : QFrame(&parent), ModelView(platform, model) {
-        setFrameStyle((RunsAcross(model.Geom()) ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
+        const Geometry& path = model.Geom();
+        setFrameStyle((path.width >= path.height ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
     }
 
     void Refresh() override { SyncCommon(*this, *model_); }
@@ -331,7 +308,7 @@ class PictureWidget : public QFrame, public ModelView<Picture> {
     }
 
     QImage image_;
-    FramePacer pacer_{[this] { update(); }};
+    QtFramePacer pacer_{[this] { update(); }};
     bool stale_ = true;
     double scale_ = 1;
     bool pressed_ = false;
@@ -372,20 +349,9 @@ ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidge
     return placed;
 }
 
-// A separator line has no thickness of its own; it is drawn centred on its path.
 QRect PixelGeometry(const Control& control, double scale) {
-    const Geometry& g = control.Geom();
-    const QPoint topLeft(UnitsToPixels(g.left, scale), UnitsToPixels(g.top, scale));
-    const QPoint bottomRight(UnitsToPixels(g.left + g.width, scale),
-                             UnitsToPixels(g.top + g.height, scale));
-    if (control.Kind() != ControlKind::Line) {
-        return {topLeft, bottomRight - QPoint(1, 1)};
-    }
-    const QRect path(topLeft, bottomRight);
-    if (RunsAcross(g)) {
-        return {path.left(), path.top() - kLineThickness / 2, path.width(), kLineThickness};
-    }
-    return {path.left() - kLineThickness / 2, path.top(), kLineThickness, path.height()};
+    const PixelRect rect = ControlPixelRect(control, scale);
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 QString CaptionText(const std::string& caption) {

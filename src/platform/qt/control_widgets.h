@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/controls.h"
+#include "platform/model_link.h"
 #include "platform/qt/qt_platform.h"
 
 namespace dorvanta {
@@ -20,36 +21,12 @@ class WidgetView : public ControlView {
 };
 
 template <class Model>
-class ModelView : public WidgetView {
+class ModelView : public WidgetView, protected ModelLink<Model, ControlView> {
   public:
-    ModelView(QtPlatform& platform, Model& model) : platform_(platform), model_(&model) {
-        model.AttachView(this);
-    }
-    ~ModelView() override { Detach(); }
-    ModelView(const ModelView&) = delete;
-    ModelView& operator=(const ModelView&) = delete;
+    ModelView(QtPlatform& platform, Model& model)
+        : ModelLink<Model, ControlView>(platform, model, *this) {}
 
-    void Detach() override {
-        if (model_ != nullptr) {
-            model_->AttachView(nullptr);
-            model_ = nullptr;
-        }
-    }
-
-  protected:
-    // Hands one piece of user input to the model, guarded against the end of the
-    // program and against a model that went away in an earlier handler.
-    template <class Input>
-    void Deliver(Input&& input) {
-        platform_.Guarded([this, &input] {
-            if (model_ != nullptr) {
-                input(*model_);
-            }
-        });
-    }
-
-    QtPlatform& platform_;
-    Model* model_;
+    void Detach() override { this->Unlink(); }
 };
 
 // A control's widget and the same object as the view of its model.
@@ -63,8 +40,6 @@ struct ControlWidget {
 ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent);
 
 // Where a control's widget goes in a client area `scale` times its design size.
-// Edges are rounded, not sizes, so that controls that meet in the design meet
-// at every scale.
 QRect PixelGeometry(const Control& control, double scale);
 
 // Captions go to Qt verbatim: an ampersand is a character, not a mnemonic.

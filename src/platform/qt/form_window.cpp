@@ -8,10 +8,11 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
+
+#include "platform/scaling.h"
 
 namespace dorvanta {
 
@@ -55,12 +56,14 @@ QString MenuText(const MenuItem& item) {
 // The space of a sizable window below its menu bar, never smaller than the
 // design size. It holds the client area at the largest scale that fits and
 // centres it.
-class Letterbox : public QWidget {
+class LetterboxWidget : public QWidget {
   public:
-    Letterbox(QtPlatform& platform, Form& form, QWidget& parent,
-              std::function<void(double)> onScaled)
+    LetterboxWidget(QtPlatform& platform, Form& form, QWidget& parent,
+                    std::function<void(double)> onScaled)
         : QWidget(&parent),
           area_(new ClientArea(platform, form, *this)),
+          designWidth_(form.ClientWidth()),
+          designHeight_(form.ClientHeight()),
           onScaled_(std::move(onScaled)) {
         setMinimumSize(area_->SizeAt(1));
     }
@@ -70,16 +73,16 @@ class Letterbox : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent*) override {
-        const QSize design = area_->SizeAt(1);
-        const double scale = std::min(static_cast<double>(width()) / design.width(),
-                                      static_cast<double>(height()) / design.height());
-        area_->SetScale(scale);
-        area_->move((width() - area_->width()) / 2, (height() - area_->height()) / 2);
-        onScaled_(scale);
+        const Letterbox fit = FitLetterbox(width(), height(), designWidth_, designHeight_);
+        area_->SetScale(fit.scale);
+        area_->move(fit.area.left, fit.area.top);
+        onScaled_(fit.scale);
     }
 
   private:
     ClientArea* area_;
+    int designWidth_;
+    int designHeight_;
     std::function<void(double)> onScaled_;
 };
 
@@ -97,8 +100,8 @@ FormWindow::FormWindow(QtPlatform& platform, Form& form) : platform_(platform), 
         layout->setMenuBar(menuBar);
     }
     if (form.Sizable()) {
-        auto* letterbox = new Letterbox(platform, form, *this,
-                                        [&platform](double scale) { platform.SetScale(scale); });
+        auto* letterbox = new LetterboxWidget(
+            platform, form, *this, [&platform](double scale) { platform.SetScale(scale); });
         client_ = &letterbox->Area();
         layout->addWidget(letterbox);
     } else {

@@ -15,8 +15,7 @@ namespace {
 
 constexpr Color kByteMask = 0xFFu;
 
-// Paints primitives in picture units. Points land on the centres of device
-// pixels so that a one-pixel line covers one row of pixels, not two half-lit ones.
+// Paints primitives in picture units.
 class DisplayListPainter {
   public:
     DisplayListPainter(QPainter& painter, Color backColor, QSize logicalSize, double scale,
@@ -24,8 +23,7 @@ class DisplayListPainter {
         : painter_(painter),
           backColor_(backColor),
           area_(QPoint(0, 0), logicalSize),
-          unitsPerPixel_(kUnitsPerPixel / scale),
-          halfPixel_(0.5 / devicePixelRatio) {}
+          mapping_(scale, devicePixelRatio) {}
 
     void Paint(const DrawCommand& command) {
         switch (command.kind) {
@@ -51,10 +49,8 @@ class DisplayListPainter {
     }
 
   private:
-    QPointF At(float x, float y) const {
-        return {x / unitsPerPixel_ + halfPixel_, y / unitsPerPixel_ + halfPixel_};
-    }
-    double Length(float units) const { return std::abs(units) / unitsPerPixel_; }
+    QPointF At(float x, float y) const { return {mapping_.Centre(x), mapping_.Centre(y)}; }
+    double Length(float units) const { return mapping_.Pixels(std::abs(units)); }
 
     void Stroke(Color color) {
         QPen pen(ToQColor(color));
@@ -66,8 +62,8 @@ class DisplayListPainter {
 
     // Both corners belong to the box, so it reaches one pixel past the far corner.
     void FillBox(const DrawCommand& command) {
-        const double left = std::min(command.x1, command.x2) / unitsPerPixel_;
-        const double top = std::min(command.y1, command.y2) / unitsPerPixel_;
+        const double left = mapping_.Pixels(std::min(command.x1, command.x2));
+        const double top = mapping_.Pixels(std::min(command.y1, command.y2));
         const double width = Length(command.x2 - command.x1) + 1;
         const double height = Length(command.y2 - command.y1) + 1;
         painter_.fillRect(QRectF(left, top, width, height), ToQColor(command.color));
@@ -89,15 +85,10 @@ class DisplayListPainter {
     QPainter& painter_;
     Color backColor_;
     QRect area_;
-    double unitsPerPixel_;
-    double halfPixel_;
+    PictureMapping mapping_;
 };
 
 }  // namespace
-
-int UnitsToPixels(int units, double scale) {
-    return static_cast<int>(std::lround(units * scale / kUnitsPerPixel));
-}
 
 QColor ToQColor(Color color) {
     if ((color & kSystemColorBit) != 0) {

@@ -10,13 +10,9 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/scaling.h"
 
 namespace dorvanta {
-
-constexpr double kUnitsPerPixel = 15.0;  // picture units per logical pixel at the design size
-
-// A logical-pixel position for a position in 1/1440 inch, `scale` times the design size.
-int UnitsToPixels(int units, double scale);
 
 // A colour value as the screen shows it; system colours take the face colour
 // of buttons from the application palette.

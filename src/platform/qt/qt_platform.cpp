@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QInputEvent>
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
@@ -14,6 +16,7 @@
 
 #include "platform/form.h"
 #include "platform/qt/form_window.h"
+#include "platform/time_of_day.h"
 
 namespace dorvanta {
 
@@ -25,14 +28,8 @@ constexpr double kLongestTimerMillis = 3'600'000;
 // A wait's timer rings this much before the deadline at least; the rest is slept.
 constexpr double kTimerLeadMillis = 1;
 constexpr std::int64_t kMicrosPerSecond = 1'000'000;
-constexpr std::int64_t kMicrosPerDay = 86'400 * kMicrosPerSecond;
 // Time-zone changes (daylight saving) are picked up within this long.
 constexpr std::chrono::minutes kUtcOffsetLifetime{1};
-constexpr int kFaultExitCode = 1;
-// Random() keeps the top 24 bits of a draw: exactly the precision of a float
-// in [0, 1), so the result can never round up to 1.
-constexpr int kRandomBits = 24;
-constexpr float kRandomScale = 1.0f / (1u << kRandomBits);
 
 QString BoxTitle(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -63,19 +60,31 @@ BoxAnswer FromQtButton(int button) {
     }
 }
 
+// Drops the user's input while `dropping` is set; everything else passes.
+class InputGate : public QObject {
+  public:
+    explicit InputGate(const bool& dropping) : dropping_(dropping) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return dropping_ &&
+               (dynamic_cast<QInputEvent*>(event) != nullptr ||
+                event->type() == QEvent::InputMethod || event->type() == QEvent::Shortcut);
+    }
+
+  private:
+    const bool& dropping_;
+};
+
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() : inputGate_(std::make_unique<InputGate>(droppingInput_)) {
+    QCoreApplication::instance()->installEventFilter(inputGate_.get());
+}
 
 QtPlatform::~QtPlatform() {
     for (const QPointer<FormWindow>& window : retired_) {
         delete window.data();
-    }
-}
-
-void QtPlatform::ThrowIfEnding() const {
-    if (ending_) {
-        throw QuitRequested{};
     }
 }
 
@@ -85,9 +94,15 @@ void QtPlatform::Yield() {
     ThrowIfEnding();
 }
 
+// Qt would keep the input back only until its next loop, the box that ends
+// the calibration, where a click or a key would go astray; and on X11 it keeps
+// back the window manager's close with it, which that box then drops. So the
+// input is dropped here and the close delivered.
 void QtPlatform::YieldExcludingInput() {
     ThrowIfEnding();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    droppingInput_ = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    droppingInput_ = false;
     ThrowIfEnding();
 }
 
@@ -136,8 +151,7 @@ double QtPlatform::TimeOfDay() {
                                     std::chrono::system_clock::now().time_since_epoch())
                                     .count() +
                                 UtcOffsetSeconds() * kMicrosPerSecond;
-    const std::int64_t sinceMidnight = ((micros % kMicrosPerDay) + kMicrosPerDay) % kMicrosPerDay;
-    return static_cast<double>(sinceMidnight) / kMicrosPerSecond;
+    return SecondsSinceMidnight(micros);
 }
 
 double QtPlatform::MonotonicSeconds() {
@@ -146,14 +160,11 @@ double QtPlatform::MonotonicSeconds() {
 }
 
 void QtPlatform::Randomize() {
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count() ^
-                       std::chrono::steady_clock::now().time_since_epoch().count();
-    generator_.seed(static_cast<std::mt19937::result_type>(ticks ^ (ticks >> 32)));
+    random_.SeedFromClock();
 }
 
 float QtPlatform::Random() {
-    const auto bits = generator_() >> (std::mt19937::word_size - kRandomBits);
-    return static_cast<float>(bits) * kRandomScale;
+    return random_.Next();
 }
 
 BoxAnswer QtPlatform::MessageBox(const std::string& text, BoxButtons buttons,
@@ -177,20 +188,18 @@ std::string QtPlatform::InputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::EndProgram() {
-    ending_ = true;
+    SetEnding();
     QCoreApplication::exit(0);
     throw QuitRequested{};
 }
 
-void QtPlatform::ReportFaultAndQuit(const char* description) noexcept {
-    const bool firstFault = !ending_;
-    // Set first: handlers running inside the box below must not start anything.
-    ending_ = true;
-    if (firstFault) {
-        QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
-                              QString::fromUtf8(description));
-    }
-    QCoreApplication::exit(kFaultExitCode);
+void QtPlatform::ShowFault(const char* description) noexcept {
+    QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(),
+                          QString::fromUtf8(description));
+}
+
+void QtPlatform::QuitEventLoop(int exitCode) noexcept {
+    QCoreApplication::exit(exitCode);
 }
 
 FormWindow* QtPlatform::Find(const Form& form) const {

@@ -1,29 +1,27 @@
-// The real desktop: Qt widgets built from the forms' declarations, Qt's event
-// queue for yielding, modal Qt boxes, and the system clocks. Ending the program
-// is an exception that unwinds the logic's nested loops; every place where Qt
-// calls into the logic runs inside Guarded, so no exception crosses a Qt frame.
+// The Qt desktop: Qt widgets built from the forms' declarations, Qt's event
+// queue for yielding, modal Qt boxes, and the system clocks.
 #pragma once
 
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
-#include <exception>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/uniform_random.h"
+#include "platform/windowed_platform.h"
 
+class QObject;
 class QWidget;
 
 namespace dorvanta {
 
 class FormWindow;
 
-class QtPlatform : public Platform {
+class QtPlatform : public WindowedPlatform {
   public:
     QtPlatform();
     ~QtPlatform() override;
@@ -46,8 +44,6 @@ class QtPlatform : public Platform {
     void FormHidden(Form& form) override;
     void FormDestroyed(Form& form) override;
 
-    // The program has been told to end; every further yield or box throws.
-    bool Ending() const { return ending_; }
     // The window built for a loaded form, nullptr once it is unloaded.
     QWidget* WindowOf(const Form& form) const;
     // The loaded form of that name, else nullptr.
@@ -56,29 +52,19 @@ class QtPlatform : public Platform {
     // The sizable window's scale, which every other window takes when it opens.
     void SetScale(double scale) { scale_ = scale; }
 
-    // Runs logic called from Qt. An end of the program stops here (the yield
-    // further out throws again); any other fault is reported and ends the program.
-    template <class F>
-    void Guarded(F&& body) noexcept {
-        try {
-            std::forward<F>(body)();
-        } catch (const QuitRequested&) {
-        } catch (const std::exception& fault) {
-            ReportFaultAndQuit(fault.what());
-        } catch (...) {
-            ReportFaultAndQuit("Unknown fault");
-        }
-    }
+  protected:
+    void ShowFault(const char* description) noexcept override;
+    void QuitEventLoop(int exitCode) noexcept override;
 
   private:
-    void ThrowIfEnding() const;
-    void ReportFaultAndQuit(const char* description) noexcept;
     FormWindow* Find(const Form& form) const;
     std::int64_t UtcOffsetSeconds();
 
-    bool ending_ = false;
+    // While set, the user's input is dropped on its way to the windows.
+    bool droppingInput_ = false;
+    std::unique_ptr<QObject> inputGate_;
     double scale_ = 1;
-    std::mt19937 generator_;
+    UniformRandom random_;
     std::int64_t utcOffsetSeconds_ = 0;
     std::chrono::steady_clock::time_point nextOffsetCheck_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
