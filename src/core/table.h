@@ -25,6 +25,11 @@ using CupArray = std::array<T, kCupCount + 1>;
 constexpr double kPi = 3.141592653592;
 constexpr double kHalfPi = 1.570796326796;
 
+// An angle the player or the camera gives in degrees, in radians.
+constexpr double Radians(double degrees) {
+    return degrees * kPi / 180;
+}
+
 // The table's surface is y = 0; x runs across it, z along it from the
 // player's end (-z) to the computer's (+z). All in length units.
 constexpr double kTableHalfWidth = 24;   // x from -24 to 24

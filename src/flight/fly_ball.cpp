@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "flight/direction_angle.h"
+
 namespace dorvanta {
 
 namespace {
@@ -17,26 +19,6 @@ constexpr double kSlowRimSpeedSquared = 9;  // below speed 3 a rim hit doubles t
 double Squared(double v) {
     return v * v;
 }
-
-// The direction of (u, w) from the u axis towards the w axis. Along the w axis
-// it is ±π/2; for the null vector it keeps its last value, so each angle of the
-// flight needs its own instance.
-class DirectionAngle {
-  public:
-    double Of(double u, double w) {
-        if (u != 0) {
-            last_ = std::atan(w / u) + (u < 0 ? kPi : 0.0);
-        } else if (w > 0) {
-            last_ = kHalfPi;
-        } else if (w < 0) {
-            last_ = -kHalfPi;
-        }
-        return last_;
-    }
-
-  private:
-    double last_ = 0;
-};
 
 // One flight in progress: the latest launch point, the time since it and the
 // contact counter, with the angles that remember their last value.
@@ -292,13 +274,13 @@ FlightLaunch LaunchFromShot(double power, double angleDeg, double azimuthDeg, do
                             double z) {
     constexpr double kPowerPerSpeed = 50;  // gauge units per unit per second
     const double speed = power / kPowerPerSpeed;
-    const double h = speed * std::cos(angleDeg * kPi / 180);
+    const double h = speed * std::cos(Radians(angleDeg));
     return FlightLaunch{x,
                         y,
                         z,
-                        h * std::sin(azimuthDeg * kPi / 180),
-                        speed * std::sin(angleDeg * kPi / 180),
-                        h * std::cos(azimuthDeg * kPi / 180)};
+                        h * std::sin(Radians(azimuthDeg)),
+                        speed * std::sin(Radians(angleDeg)),
+                        h * std::cos(Radians(azimuthDeg))};
 }
 
 std::int64_t FlyBall(const FlightLaunch& launch, const Rack& rack, const FlightEnds& ends,

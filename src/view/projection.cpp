@@ -6,14 +6,6 @@
 
 namespace dorvanta {
 
-namespace {
-
-double Radians(double degrees) {
-    return degrees * kPi / 180;
-}
-
-}  // namespace
-
 ScreenPoint ProjectPoint(const Camera& camera, double x, double y, double z, double length) {
     // Tilt about the x axis, then turn about the vertical axis.
     const double t = Radians(camera.CameraTilt);
