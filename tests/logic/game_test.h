@@ -38,7 +38,10 @@ struct FlightTable : FlightHooks {
     }
 
     void Draw() override { drawnX.push_back(x); }
-    void Pace() override { onPace(++paces); }
+    void Pace() override {
+        onPace(++paces);
+        stopFlight = paces == stopAtStep ? kTrue : stopFlight;
+    }
     void PausedYield() override { onPausedYield(++pausedYields); }
     void OnEvent(const FlightEvent& event) override { events.push_back(event); }
 
@@ -60,6 +63,7 @@ struct FlightTable : FlightHooks {
     Flag inCup = kFalse, stopFlight = kFalse, paused = kFalse;
     std::int16_t nearestCup = 0;
     std::function<void(std::int64_t)> onPace = [](std::int64_t) {};
+    std::int64_t stopAtStep = 0;  // End Turn after this step; 0 for never
     std::function<void(std::int64_t)> onPausedYield = [](std::int64_t) {};
     std::vector<FlightEvent> events;
     std::vector<double> drawnX;  // the ball's x at every redraw
