@@ -17,9 +17,6 @@ namespace dorvanta {
 
 namespace {
 
-// A wait sleeps until this long before its deadline and yields for the rest:
-// Windows wakes a sleeper up to a millisecond late, and under load later.
-constexpr double kSpinSeconds = 0.0015;
 constexpr double kTimerTicksPerSecond = 1e7;  // a waitable timer counts 100 ns ticks
 constexpr std::int64_t kFileTimeTicksPerMicro = 10;
 // 1601-01-01, where file times start, to 1970-01-01, in microseconds.
@@ -186,8 +183,9 @@ void Win32Platform::SleepForInput(double seconds) {
     MsgWaitForMultipleObjectsEx(1, &waitTimer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
-// Sleeps on the timer until shortly before the deadline, waking for every
-// message; the last stretch it yields, so that it ends on time.
+// Sleeps on the timer until the deadline, waking for every message. Windows
+// wakes a sleeper up to a millisecond late, more under load; the gauge and
+// flight schedules make that up at their next step, so nothing spins here.
 void Win32Platform::WaitUntil(double deadline, const KeepWaiting& keepWaiting) {
     Yield();
     const auto wanted = [&keepWaiting] { return !keepWaiting || keepWaiting(); };
@@ -196,11 +194,7 @@ void Win32Platform::WaitUntil(double deadline, const KeepWaiting& keepWaiting) {
         if (remaining <= 0) {
             return;
         }
-        if (remaining > kSpinSeconds) {
-            SleepForInput(remaining - kSpinSeconds);
-        } else {
-            SwitchToThread();
-        }
+        SleepForInput(remaining);
         while (DeliverOne(0)) {
             if (!wanted()) {
                 return;
