@@ -7,11 +7,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-readonly APP_ID=io.github.dorvanta.Dorvanta
-readonly EXPECTED_FILES="./usr/bin/dorvanta
-./usr/share/applications/$APP_ID.desktop
-./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
-./usr/share/metainfo/$APP_ID.metainfo.xml"
 readonly EXPECTED_DEPENDS=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-extra)
 
 fail() {
@@ -29,6 +24,15 @@ cmake --build --preset release
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cmake --install build/release --prefix "$stage"
+# The game's reverse-DNS id, as the build named the launcher entry after it.
+entries=("$stage"/share/applications/*.desktop)
+[ "${#entries[@]}" -eq 1 ] || fail "expected one launcher entry, found: ${entries[*]}"
+APP_ID=$(basename "${entries[0]}" .desktop)
+readonly APP_ID
+readonly EXPECTED_FILES="./usr/bin/dorvanta
+./usr/share/applications/$APP_ID.desktop
+./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
+./usr/share/metainfo/$APP_ID.metainfo.xml"
 desktop-file-validate "$stage/share/applications/$APP_ID.desktop"
 grep -qx 'Exec=dorvanta --user-data' "$stage/share/applications/$APP_ID.desktop" ||
     fail "the launcher does not start the game with its user data folder"

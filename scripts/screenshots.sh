@@ -6,16 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-missing=()
-for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick; do
-    command -v "${tool%%:*}" >/dev/null || missing+=("${tool##*:}")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh xvfb xdotool imagemagick
 cmake --preset release
 cmake --build --preset release
 
@@ -32,8 +23,9 @@ game_pid=
 trap 'kill $game_pid 2>/dev/null; sleep 0.5; kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
 sleep 1
 
-# A fresh player: no high-score holders and this machine's measured speed.
-(cd "$scratch" && "$game" --calibrate >/dev/null)
+# A fresh player, as in scripts/play.sh: the game's first start in an empty
+# folder prepares the data file (no high-score holders, this machine's speed
+# measured behind a notice) before its main window shows.
 (cd "$scratch" && exec "$game") &
 game_pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Dorvanta$' | head -1)

@@ -27,7 +27,9 @@ readonly gtest="$out/googletest"
 readonly wine=(setarch x86_64 --addr-no-randomize /usr/lib/wine/wine64)
 readonly wineserver=/usr/lib/wine/wineserver
 readonly comma_locale=de_DE.UTF-8  # Wine gives the program the matching Windows locale
-readonly comma_tests='Scenario*:Script/*:Lab*:NumberText*' # the Linux suite's de_DE: entries
+# The Linux suites' de_DE: entries, one pattern a line.
+comma_tests=$(grep -v '^#' tests/comma_locale_tests.txt | paste -sd:)
+readonly comma_tests
 # A fatal error under Wine can open a box and wait for ever: every run has a limit.
 readonly wine_limit=300
 readonly game_start_limit=30 # seconds for the installed game to show its window

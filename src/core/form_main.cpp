@@ -8,6 +8,7 @@
 #include "core/product.h"
 #include "flight/fly_ball.h"
 #include "flight/form_calibrate.h"
+#include "opponent/opponent_aim.h"
 #include "records/data_file.h"
 #include "records/form_about.h"
 #include "records/form_help.h"
@@ -72,7 +73,7 @@ void FormMain::DeclareControls() {
     // Shot controls.
     AddLabel("Label7", {120, 2760, 1815, 255}, "Shot Controls:");
     Picture2 = &AddPicture("Picture2", {120, 3000, 2535, 2295}, kWhite);
-    CommandShoot = &AddButton("CommandShoot", {120, 5400, 1215, 615}, "Shoot");
+    CommandShoot = &AddButton("CommandShoot", {120, 5400, 1215, 615}, ShootCaption(kPhaseReady));
     CommandPause = &AddButton("CommandPause", {1440, 5400, 735, 615}, "Pause");
     CommandStopLoop = &AddButton("CommandStopLoop", {2280, 5400, 855, 615}, "End Turn");
     AddLabel("Label4", {120, 6120, 615, 255}, "Power");
@@ -106,65 +107,73 @@ void FormMain::DeclareControls() {
 
 // Each title and item has a mnemonic of its own among its neighbours; Help has
 // the desktop's usual F1 as well.
+// Each item is wired to its handler as it is declared; the ones the game
+// touches again are kept as members.
 void FormMain::DeclareMenus() {
+    const auto item = [this](MenuItem& menu, const char* name, const char* caption, char mnemonic,
+                             void (FormMain::*handler)(), const char* shortcut = "") -> MenuItem& {
+        MenuItem& added = menu.AddItem(name, caption, mnemonic, shortcut);
+        added.onClick = [this, handler] { (this->*handler)(); };
+        return added;
+    };
     MenuItem& file = AddMenu("MenuFile", "File", 'F');
-    file.AddItem("MenuOptionNewGame", "New Game", 'N');
-    file.AddItem("MenuOptionExit", "Exit", 'x');
+    item(file, "MenuOptionNewGame", "New Game", 'N', &FormMain::MenuOptionNewGame_Click);
+    item(file, "MenuOptionExit", "Exit", 'x', &FormMain::MenuOptionExit_Click);
 
     MenuItem& options = AddMenu("MenuOptions", "Options", 'O');
-    options.AddItem("MenuOptionColors", "Change Colors...", 'C');
-    options.AddItem("MenuOptionCalibrate", "Manually Calibrate to System...", 'M');
-    options.AddItem("MenuOptionAutoCalibrate", "Auto Calibrate to System (3 sec)", 'A');
-    options.AddItem("MenuOptionNumericShooting", "Allow Numeric Shooting", 'N');
-    options.AddItem("MenuOptionViewHighScores", "View High Scores...", 'V');
+    item(options, "MenuOptionColors", "Change Colors...", 'C', &FormMain::MenuOptionColors_Click);
+    item(options, "MenuOptionCalibrate", "Manually Calibrate to System...", 'M',
+         &FormMain::MenuOptionCalibrate_Click);
+    item(options, "MenuOptionAutoCalibrate", "Auto Calibrate to System (3 sec)", 'A',
+         &FormMain::MenuOptionAutoCalibrate_Click);
+    MenuOptionNumericShooting =
+        &item(options, "MenuOptionNumericShooting", "Allow Numeric Shooting", 'N',
+              &FormMain::MenuOptionNumericShooting_Click);
+    item(options, "MenuOptionViewHighScores", "View High Scores...", 'V',
+         &FormMain::MenuOptionViewHighScores_Click);
 
-    MenuItem& skill = AddMenu("MenuSkillLevel", "Skill Level", 'S');
-    skill.AddItem("MenuOptionBeginner", "Beginner", 'B').SetChecked(true);
-    skill.AddItem("MenuOptionIntermediate", "Intermediate", 'I');
-    skill.AddItem("MenuOptionExpert", "Expert", 'E');
-    skill.AddItem("MenuOptionPro", "Professional", 'P');
+    MenuSkillLevel = &AddMenu("MenuSkillLevel", "Skill Level", 'S');
+    MenuOptionBeginner = &item(*MenuSkillLevel, "MenuOptionBeginner", "Beginner", 'B',
+                               &FormMain::MenuOptionBeginner_Click);
+    MenuOptionIntermediate = &item(*MenuSkillLevel, "MenuOptionIntermediate", "Intermediate", 'I',
+                                   &FormMain::MenuOptionIntermediate_Click);
+    MenuOptionExpert = &item(*MenuSkillLevel, "MenuOptionExpert", "Expert", 'E',
+                             &FormMain::MenuOptionExpert_Click);
+    MenuOptionPro = &item(*MenuSkillLevel, "MenuOptionPro", "Professional", 'P',
+                          &FormMain::MenuOptionPro_Click);
+    MenuOptionBeginner->SetChecked(true);
 
-    MenuItem& opponent = AddMenu("MenuOpponentSkillLevel", "Opponent Skill Level", 'p');
-    opponent.AddItem("MenuOptionBeginnerOpponent", "Beginner", 'B').SetChecked(true);
-    opponent.AddItem("MenuOptionIntermediateOpponent", "Intermediate", 'I');
-    opponent.AddItem("MenuOptionExpertOpponent", "Expert", 'E');
-    opponent.AddItem("MenuOptionProOpponent", "Professional", 'P');
-    opponent.AddItem("MenuOptionTrickShooterOpponent", "Trick Shooter", 'T');
+    MenuOpponentSkillLevel = &AddMenu("MenuOpponentSkillLevel", "Opponent Skill Level", 'p');
+    MenuOptionBeginnerOpponent =
+        &item(*MenuOpponentSkillLevel, "MenuOptionBeginnerOpponent", "Beginner", 'B',
+              &FormMain::MenuOptionBeginnerOpponent_Click);
+    MenuOptionIntermediateOpponent =
+        &item(*MenuOpponentSkillLevel, "MenuOptionIntermediateOpponent", "Intermediate", 'I',
+              &FormMain::MenuOptionIntermediateOpponent_Click);
+    MenuOptionExpertOpponent = &item(*MenuOpponentSkillLevel, "MenuOptionExpertOpponent", "Expert",
+                                     'E', &FormMain::MenuOptionExpertOpponent_Click);
+    MenuOptionProOpponent = &item(*MenuOpponentSkillLevel, "MenuOptionProOpponent", "Professional",
+                                  'P', &FormMain::MenuOptionProOpponent_Click);
+    MenuOptionTrickShooterOpponent =
+        &item(*MenuOpponentSkillLevel, "MenuOptionTrickShooterOpponent", "Trick Shooter", 'T',
+              &FormMain::MenuOptionTrickShooterOpponent_Click);
+    MenuOptionBeginnerOpponent->SetChecked(true);
 
-    MenuItem& gameType = AddMenu("MenuGameType", "GameType", 'G');
-    gameType.AddItem("MenuOptionIndividual", "Individual", 'I');
-    gameType.AddItem("MenuOptionHeadToHead", "Head to Head Against Computer", 'H').SetChecked(true);
+    MenuGameType = &AddMenu("MenuGameType", "GameType", 'G');
+    MenuOptionIndividual = &item(*MenuGameType, "MenuOptionIndividual", "Individual", 'I',
+                                 &FormMain::MenuOptionIndividual_Click);
+    MenuOptionHeadToHead =
+        &item(*MenuGameType, "MenuOptionHeadToHead", "Head to Head Against Computer", 'H',
+              &FormMain::MenuOptionHeadToHead_Click);
+    MenuOptionHeadToHead->SetChecked(true);
 
     MenuItem& help = AddMenu("MenuHelp", "Help", 'H');
-    help.AddItem("MenuOptionHelp", "3D Dorvanta Help...", 'H', "F1");
-    help.AddItem("MenuOptionAbout3DDV", "About 3D Dorvanta...", 'A');
+    item(help, "MenuOptionHelp", "3D Dorvanta Help...", 'H', &FormMain::MenuOptionHelp_Click, "F1");
+    item(help, "MenuOptionAbout3DDV", "About 3D Dorvanta...", 'A',
+         &FormMain::MenuOptionAbout3DDV_Click);
 }
 
 void FormMain::WireHandlers() {
-    auto menu = [this](const char* name, void (FormMain::*handler)()) {
-        FindMenuItem(name)->onClick = [this, handler] { (this->*handler)(); };
-    };
-    menu("MenuOptionNewGame", &FormMain::MenuOptionNewGame_Click);
-    menu("MenuOptionExit", &FormMain::MenuOptionExit_Click);
-    menu("MenuOptionColors", &FormMain::MenuOptionColors_Click);
-    menu("MenuOptionCalibrate", &FormMain::MenuOptionCalibrate_Click);
-    menu("MenuOptionAutoCalibrate", &FormMain::MenuOptionAutoCalibrate_Click);
-    menu("MenuOptionNumericShooting", &FormMain::MenuOptionNumericShooting_Click);
-    menu("MenuOptionViewHighScores", &FormMain::MenuOptionViewHighScores_Click);
-    menu("MenuOptionBeginner", &FormMain::MenuOptionBeginner_Click);
-    menu("MenuOptionIntermediate", &FormMain::MenuOptionIntermediate_Click);
-    menu("MenuOptionExpert", &FormMain::MenuOptionExpert_Click);
-    menu("MenuOptionPro", &FormMain::MenuOptionPro_Click);
-    menu("MenuOptionBeginnerOpponent", &FormMain::MenuOptionBeginnerOpponent_Click);
-    menu("MenuOptionIntermediateOpponent", &FormMain::MenuOptionIntermediateOpponent_Click);
-    menu("MenuOptionExpertOpponent", &FormMain::MenuOptionExpertOpponent_Click);
-    menu("MenuOptionProOpponent", &FormMain::MenuOptionProOpponent_Click);
-    menu("MenuOptionTrickShooterOpponent", &FormMain::MenuOptionTrickShooterOpponent_Click);
-    menu("MenuOptionIndividual", &FormMain::MenuOptionIndividual_Click);
-    menu("MenuOptionHeadToHead", &FormMain::MenuOptionHeadToHead_Click);
-    menu("MenuOptionHelp", &FormMain::MenuOptionHelp_Click);
-    menu("MenuOptionAbout3DDV", &FormMain::MenuOptionAbout3DDV_Click);
-
     auto click = [this](Button* button, void (FormMain::*handler)()) {
         button->onClick = [this, handler] { (this->*handler)(); };
     };
@@ -194,7 +203,7 @@ void FormMain::WireHandlers() {
 
 void FormMain::Form_Load() {
     SkillFactor = kSkillBeginner;
-    OpponentErrorScale = 1.0;
+    OpponentErrorScale = kOpponentBeginner;
     HeadToHead = kTrue;
     ColorCups = kStartColorCups;
     ColorCupsOpponent = kStartColorCupsOpponent;
@@ -213,15 +222,13 @@ void FormMain::ResetGame() {
     GameRestarted = kTrue;
     ShotPhase = kPhaseReady;
     // Phase 0 is the player's shot, whatever the button read before.
-    CommandShoot->SetCaption("Shoot");
+    CommandShoot->SetCaption(ShootCaption(kPhaseReady));
 
     HandX = 0;
     HandY = kHandHeight;
     HandZ = kPlayerHandZ;
     HandSize = 2.5;
-    BallX = HandX;
-    BallY = HandY;
-    BallZ = HandZ;
+    ReturnBallToHand(Thrower::Player);
     BallRadius = kStandardTable.ballRadius;
     TextHandX->SetText(NumberText(HandX));
 

@@ -23,6 +23,7 @@ class FormHighScores;
 class FormHelp;
 class FormAbout;
 struct FlightLaunch;
+struct MenuGroupRule;
 
 class FormMain : public Form, public SettingsGroup, private GameState {
   public:
@@ -68,7 +69,8 @@ class FormMain : public Form, public SettingsGroup, private GameState {
     void MenuOptionTrickShooterOpponent_Click();
     void MenuOptionIndividual_Click();
     void MenuOptionHeadToHead_Click();
-    void ChooseMenuItem(const char* itemName, void (*setMember)(FormMain&));
+    void ChooseMenuItem(MenuItem& item, MenuItem& group, const MenuGroupRule& rule,
+                        void (*setMember)(FormMain&));
 
     // --- core/: shot controls (shot_controls.cpp) ---
     void CommandShoot_MouseDown(int mouseButton);
@@ -148,6 +150,23 @@ class FormMain : public Form, public SettingsGroup, private GameState {
     ScrollBar* HScrollPan = nullptr;
     ScrollBar* HScrollZoom = nullptr;
     ScrollBar* HScrollRotate = nullptr;
+
+    // ===== Menus the game touches after declaring them (owned by the Form) =====
+    MenuItem* MenuOptionNumericShooting = nullptr;
+    MenuItem* MenuSkillLevel = nullptr;
+    MenuItem* MenuOptionBeginner = nullptr;
+    MenuItem* MenuOptionIntermediate = nullptr;
+    MenuItem* MenuOptionExpert = nullptr;
+    MenuItem* MenuOptionPro = nullptr;
+    MenuItem* MenuOpponentSkillLevel = nullptr;
+    MenuItem* MenuOptionBeginnerOpponent = nullptr;
+    MenuItem* MenuOptionIntermediateOpponent = nullptr;
+    MenuItem* MenuOptionExpertOpponent = nullptr;
+    MenuItem* MenuOptionProOpponent = nullptr;
+    MenuItem* MenuOptionTrickShooterOpponent = nullptr;
+    MenuItem* MenuGameType = nullptr;
+    MenuItem* MenuOptionIndividual = nullptr;
+    MenuItem* MenuOptionHeadToHead = nullptr;
 
     // ===== Secondary windows, created on first use =====
     std::unique_ptr<FormColors> formColors_;

@@ -2,16 +2,15 @@
 // values, the levels, both racks, the ball, the flight flags, the replay
 // records and the camera; and apart from it the settings group, which the
 // secondary windows read and set. The main window owns one of each and is the
-// only code that changes them; handlers of its controls run on the one UI
-// thread, nesting inside the yields of the gauge, flight and wait loops, and
-// talk to those loops only through these members (ShotPhase, StopFlight,
-// Paused, SlowFactor, GameRestarted).
+// only code that changes them. Which flag a handler sets for which loop:
+// doc/how_it_runs.md.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "core/rack.h"
+#include "core/shot_phase.h"
 #include "core/table.h"
 #include "platform/color.h"
 #include "records/settings.h"
@@ -29,15 +28,6 @@ constexpr double kSkillPro = 0.1;
 constexpr std::array<double, kLevelCount> kLevelSkillFactors = {kSkillBeginner, kSkillIntermediate,
                                                                 kSkillExpert, kSkillPro};
 
-// The phases of the Shoot button (ShotPhase).
-constexpr std::int16_t kPhaseReady = 0;
-constexpr std::int16_t kPhasePowerGauge = 1;
-constexpr std::int16_t kPhaseAngleGauge = 2;
-constexpr std::int16_t kPhaseAzimuthGauge = 3;
-constexpr std::int16_t kPhasePlayerFlight = 4;
-constexpr std::int16_t kPhaseOpponentToShoot = 5;
-constexpr std::int16_t kPhaseOpponentFlight = 6;
-
 // The settings group: the stored settings and the colours, which start afresh
 // at every run.
 struct SettingsGroup : StoredSettings {
@@ -50,7 +40,26 @@ struct ShotRecord {
     double HandX = 0, HandY = 0, HandZ = 0;
 };
 
+// Whose hand the ball goes back to.
+enum class Thrower { Player, Computer };
+
 struct GameState {
+    // The ball waits in the hand of whoever throws next.
+    void ReturnBallToHand(Thrower next) {
+        const bool computer = next == Thrower::Computer;
+        BallX = computer ? OpponentHandX : HandX;
+        BallY = computer ? OpponentHandY : HandY;
+        BallZ = computer ? OpponentHandZ : HandZ;
+    }
+
+    // A turn clears GameRestarted as its ball leaves the hand. After the
+    // flight nothing is scored if a new game started under it, or if End Turn
+    // stopped it as a replay (`replay`: it started as one): either has left
+    // the table as it should be.
+    bool ShotCutShort(bool replay) const {
+        return GameRestarted != kFalse || (replay && Replaying == kFalse);
+    }
+
     // Levels and game type
     double SkillFactor = 0;
     double OpponentErrorScale = 0;

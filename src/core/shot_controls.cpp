@@ -1,8 +1,8 @@
 // The shot controls: one button that steps through three moving gauges and then
 // throws, the gauge panel, and the sideways hand position set by a scroll bar or
 // typed. A gauge is a triangle wave counted in whole steps, so its values are
-// exact (1100.5, 0.05, -7.95); it runs inside the press that started it and the
-// next press, delivered in one of its yields, runs the rest of the shot.
+// exact (1100.5, 0.05, -7.95). A gauge runs inside the press that started it;
+// how the next press reaches it: doc/how_it_runs.md.
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -87,18 +87,18 @@ void FormMain::CommandShoot_MouseDown(int /*mouseButton*/) {
 }
 
 void FormMain::GetPower() {
-    CommandShoot->SetCaption("Power");
+    CommandShoot->SetCaption(ShootCaption(kPhasePowerGauge));
     Power = kPowerRange.Low();
     RunGauge(kPhasePowerGauge, Power, *TextPower, PowerMeterDelay);
 }
 
 void FormMain::GetAngle() {
-    CommandShoot->SetCaption("Vertical Angle");
+    CommandShoot->SetCaption(ShootCaption(kPhaseAngleGauge));
     RunGauge(kPhaseAngleGauge, Angle, *TextAngle, AngleMeterDelay);
 }
 
 void FormMain::GetAzimuth() {
-    CommandShoot->SetCaption("Horizontal Angle");
+    CommandShoot->SetCaption(ShootCaption(kPhaseAzimuthGauge));
     RunGauge(kPhaseAzimuthGauge, Azimuth, *TextAzimuth, AzimuthMeterDelay);
 }
 

@@ -24,10 +24,7 @@ void FormMain::PlayerShot() {
     GameRestarted = kFalse;
     const bool replay = Replaying != kFalse;
     FlyBallAtFarRack(launch);
-    // A replay that End Turn stopped has put the rack back already, and a game
-    // reset during the flight leaves nothing to score.
-    const bool stoppedReplay = replay && Replaying == kFalse;
-    if (BallInCup != kFalse && !stoppedReplay && GameRestarted == kFalse) {
+    if (BallInCup != kFalse && !ShotCutShort(replay)) {
         ScoreMadePlayerShot();
     }
     HandOverAfterPlayerShot();
@@ -36,7 +33,7 @@ void FormMain::PlayerShot() {
 // The button is off for the whole shot. A replay parks the rack and flies the
 // last shot from the snapshot; a new shot takes the snapshot and is counted.
 void FormMain::StartPlayerTurn() {
-    CommandShoot->SetCaption("Ball in motion");
+    CommandShoot->SetCaption(ShootCaption(kPhasePlayerFlight));
     CommandShoot->SetEnabled(false);
     if (Replaying != kFalse) {
         ParkedFarRack = std::exchange(FarRack, PreShotFarRack);
@@ -73,16 +70,7 @@ void FormMain::ScoreMadePlayerShot() {
         ShowShootingPercentage();
     }
     FarRack.CupStanding[NearestCup] = kFalse;
-    // Ball to the next thrower's hand.
-    if (HeadToHead != kFalse) {
-        BallX = OpponentHandX;
-        BallY = OpponentHandY;
-        BallZ = OpponentHandZ;
-    } else {
-        BallX = HandX;
-        BallY = HandY;
-        BallZ = HandZ;
-    }
+    ReturnBallToHand(HeadToHead != kFalse ? Thrower::Computer : Thrower::Player);
     CloseUpRack(CupsLeft, FarRack, RackEnd::Far, CupRadius);
     if (CupsLeft != 0 || Replaying != kFalse) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
@@ -126,12 +114,11 @@ void FormMain::RecordHighScore() {
 
 void FormMain::HandOverAfterPlayerShot() {
     if (HeadToHead != kFalse) {
-        CommandShoot->SetCaption("Opponent's Shot");
         ShotPhase = kPhaseOpponentToShoot;
     } else {
-        CommandShoot->SetCaption("Shoot");
         ShotPhase = kPhaseReady;
     }
+    CommandShoot->SetCaption(ShootCaption(ShotPhase));
     if (Replaying != kFalse) {
         Replaying = kFalse;
         FarRack = ParkedFarRack;

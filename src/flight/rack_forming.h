@@ -11,6 +11,11 @@
 
 namespace dorvanta {
 
+// Cups left when the rack closes up into three rows, one row further away,
+// and into two rows, back home.
+constexpr std::int16_t kThreeRowRackCups = 6;
+constexpr std::int16_t kTwoRowRackCups = 3;
+
 // Re-forms `rack` if `cupsLeft` is six or three; `end` says which way is away
 // from the middle, one row of cups of `cupRadius` being the move.
 void CloseUpRack(std::int16_t cupsLeft, Rack& rack, RackEnd end, double cupRadius);

@@ -52,15 +52,13 @@ void FormMain::CommandStopLoop_Click() {
     // A waiting computer shot is skipped: the player shoots next.
     if (ShotPhase == kPhaseOpponentToShoot) {
         ShotPhase = kPhaseReady;
-        CommandShoot->SetCaption("Shoot");
+        CommandShoot->SetCaption(ShootCaption(kPhaseReady));
     }
     // The player's ball in flight: the turn passes on as after the flight.
     if (ShotPhase == kPhasePlayerFlight) {
         ShotPhase = HeadToHead ? kPhaseOpponentToShoot : kPhaseReady;
     }
-    BallX = HandX;
-    BallY = HandY;
-    BallZ = HandZ;
+    ReturnBallToHand(Thrower::Player);
     // A stopped replay scores nothing and leaves the table as it was before it:
     // phase 6 is a replay of the computer's shot, any other the player's.
     if (Replaying) {

@@ -1,22 +1,20 @@
 #include "opponent/opponent_aim.h"
 
+#include "flight/rack_forming.h"
 #include "platform/platform.h"
 
 namespace dorvanta {
 
 namespace {
 
-// Above this many cups the rack is in its home position; at or below it the
-// six-cup re-rack has moved it one row further away.
-constexpr std::int16_t kReRackAtSix = 6;
-
 OpponentAim AimedShot(const AimSituation& s, Platform& platform) {
     for (const AimRow& row : kAimRows) {
         if (!s.standing[row.cup]) {
             continue;
         }
+        // Above six cups the rack is at home; from six on it stands a row further away.
         const double basePower =
-            s.cupsLeft > kReRackAtSix ? row.powerMoreThanSix : row.powerSixOrFewer;
+            s.cupsLeft > kThreeRowRackCups ? row.powerMoreThanSix : row.powerSixOrFewer;
         const double scale = s.errorScale;
         // The draws in this order: power, vertical angle, azimuth.
         const double u1 = platform.Random();

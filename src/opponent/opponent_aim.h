@@ -14,6 +14,14 @@ namespace dorvanta {
 
 class Platform;
 
+// Scales of the computer's aiming errors at its levels; zero selects the fixed
+// trick shots.
+constexpr double kOpponentBeginner = 1.0;
+constexpr double kOpponentIntermediate = 0.5;
+constexpr double kOpponentExpert = 0.2;
+constexpr double kOpponentPro = 0.16;
+constexpr double kOpponentTrickShooter = 0;
+
 // The computer throws back over its own head: 135 degrees, so the horizontal
 // speed points towards -z.
 constexpr double kOpponentBaseAngle = 135;

@@ -14,7 +14,7 @@ namespace dorvanta {
 void FormMain::OpponentShot() {
     const RunningShot running(ShotsRunning);
     // Start of the turn: the button stays barred until the turn ends.
-    CommandShoot->SetCaption("Ball in motion");
+    CommandShoot->SetCaption(ShootCaption(kPhaseOpponentFlight));
     CommandShoot->SetEnabled(false);
     ShotPhase = kPhaseOpponentFlight;
 
@@ -30,14 +30,11 @@ void FormMain::OpponentShot() {
     // Launch and flight, with an in-cup flag of this turn's own.
     Flag inCup = kFalse;
     const ShotRecord& shot = LastOpponentShot;
+    GameRestarted = kFalse;
     FlyBallAtNearRack(LaunchFromShot(shot.Power, shot.Angle, shot.Azimuth, OpponentHandX,
                                      OpponentHandY, OpponentHandZ),
                       inCup);
-
-    // A replay stopped by End Turn, or a new game started under the flight,
-    // has nothing left to score: the table already is what it should be.
-    const bool cutShort = ShotPhase != kPhaseOpponentFlight || (replay && !Replaying);
-    if (inCup && !cutShort) {
+    if (inCup && !ShotCutShort(replay)) {
         ScoreOpponentMake();
     }
     EndOpponentTurn();
@@ -66,9 +63,7 @@ void FormMain::ScoreOpponentMake() {
         OpponentCupsLeft -= 1;
     }
     NearRack.CupStanding[NearestCup] = kFalse;
-    BallX = HandX;
-    BallY = HandY;
-    BallZ = HandZ;
+    ReturnBallToHand(Thrower::Player);
     CloseUpRack(OpponentCupsLeft, NearRack, RackEnd::Near, CupRadius);
     if (OpponentCupsLeft != 0 || Replaying) {
         WaitSeconds(platform(), kMadeCupPauseSeconds);
@@ -86,7 +81,7 @@ void FormMain::EndOpponentTurn() {
         Replaying = kFalse;
         NearRack = ParkedNearRack;
     }
-    CommandShoot->SetCaption("Shoot");
+    CommandShoot->SetCaption(ShootCaption(kPhaseReady));
     CommandShoot->SetEnabled(true);
 }
 

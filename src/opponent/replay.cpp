@@ -43,7 +43,7 @@ void FormMain::StartOpponentReplay() {
 }
 
 void FormMain::MenuOptionNumericShooting_Click() {
-    MenuItem& item = *FindMenuItem("MenuOptionNumericShooting");
+    MenuItem& item = *MenuOptionNumericShooting;
     if (item.Checked()) {
         item.SetChecked(false);
         CommandCheatShoot->SetVisible(false);

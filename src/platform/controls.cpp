@@ -128,26 +128,22 @@ std::int16_t ScrollBar::Clamp(std::int16_t value) const {
 }
 
 void ScrollBar::SetValue(std::int16_t value) {
-    value = Clamp(value);
-    if (value_ == value) {
-        return;
-    }
-    value_ = value;
-    Changed();
-    if (onChange) {
-        onChange();
-    }
+    MoveTo(value, onChange);
 }
 
 void ScrollBar::UserScroll(std::int16_t value) {
+    MoveTo(value, onScroll);
+}
+
+void ScrollBar::MoveTo(std::int16_t value, const std::function<void()>& handler) {
     value = Clamp(value);
     if (value_ == value) {
         return;
     }
     value_ = value;
     Changed();
-    if (onScroll) {
-        onScroll();
+    if (handler) {
+        handler();
     }
 }
 

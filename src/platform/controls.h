@@ -146,6 +146,8 @@ class ScrollBar : public Control {
 
   private:
     std::int16_t Clamp(std::int16_t value) const;
+    // Only a real change of the value runs `handler`.
+    void MoveTo(std::int16_t value, const std::function<void()>& handler);
 
     std::int16_t min_;
     std::int16_t max_;

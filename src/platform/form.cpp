@@ -1,5 +1,7 @@
 #include "platform/form.h"
 
+#include <set>
+#include <stdexcept>
 #include <utility>
 
 namespace dorvanta {
@@ -27,6 +29,32 @@ Control* Form::FindControl(const std::string& name) const {
     return nullptr;
 }
 
+namespace {
+
+void CollectNames(const std::vector<std::unique_ptr<MenuItem>>& items, const std::string& form,
+                  std::set<std::string>& names) {
+    for (const auto& item : items) {
+        if (!names.insert(item->Name()).second) {
+            throw std::logic_error(form + " declares two items named " + item->Name());
+        }
+        CollectNames(item->Items(), form, names);
+    }
+}
+
+}  // namespace
+
+// Scripts and desktops reach controls and menu items by name: a second one of
+// a name would be out of their reach, so the form refuses to load.
+void Form::RequireUniqueNames() const {
+    std::set<std::string> names;
+    for (const auto& control : controls_) {
+        if (!names.insert(control->Name()).second) {
+            throw std::logic_error(name_ + " declares two controls named " + control->Name());
+        }
+    }
+    CollectNames(menuBar_, name_, names);
+}
+
 static MenuItem* FindIn(const std::vector<std::unique_ptr<MenuItem>>& items,
                         const std::string& name) {
     for (const auto& item : items) {
@@ -48,6 +76,7 @@ void Form::Load() {
     if (loaded_) {
         return;
     }
+    RequireUniqueNames();
     loaded_ = true;
     platform_.FormCreated(*this);
     Form_Load();

@@ -72,6 +72,7 @@ class Form {
   private:
     template <class T>
     T& Add(std::unique_ptr<T> control);
+    void RequireUniqueNames() const;
 
     Platform& platform_;
     std::string name_;

@@ -16,8 +16,7 @@ enum class BoxButtons { Ok, OkCancel, YesNo };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 // Thrown by Yield (and EndProgram) once the program has been told to end, so
-// that every nested loop unwinds innermost first. Entry points from the window
-// system catch it; it never crosses a frame of the window system.
+// that every nested loop unwinds innermost first (doc/how_it_runs.md).
 struct QuitRequested {};
 
 // Whether a wait is still wanted, asked after every event it delivers; an

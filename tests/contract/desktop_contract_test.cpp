@@ -375,8 +375,7 @@ TEST_F(MainWindowContract, EveryCaptionAndLabelFitsInItsWindowsOneFontSize) {
         for (const auto& control : form->Controls()) {
             if (control->Kind() == ControlKind::Button && control->Name() == "CommandShoot") {
                 auto& shoot = static_cast<Button&>(*control);
-                for (const char* caption : {"Shoot", "Power", "Vertical Angle", "Horizontal Angle",
-                                            "Ball in motion", "Opponent's Shot"}) {
+                for (const char* caption : kShootCaptions) {
                     shoot.SetCaption(caption);
                     ExpectCaptionFits(*driver_, *form, shoot);
                 }

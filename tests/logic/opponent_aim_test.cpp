@@ -54,7 +54,7 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
 TEST_F(OpponentAimTest, ErrorsSpanTheLevelsRangeAroundTheBaseShot) {
     constexpr float kJustBelowOne = 0.99999994f;
     // The scale, then the half widths of power, vertical angle and azimuth.
-    const double kLevels[][4] = {{1.0, 10, 5, 5}, {0.16, 1.6, 0.8, 0.8}};
+    const double kLevels[][4] = {{kOpponentBeginner, 10, 5, 5}, {kOpponentPro, 1.6, 0.8, 0.8}};
     for (const auto& [scale, power, angle, azimuth] : kLevels) {
         SCOPED_TRACE(scale);
         // The lowest draw, then the highest, at their tolerances.

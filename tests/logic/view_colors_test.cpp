@@ -34,9 +34,9 @@ TEST_F(ViewColorsTest, ASwatchRedrawsTheFieldAndTheNearRackWaitsInIndividualPlay
     EXPECT_EQ(Drawn(kButtonFaceColor), 2);
     ChooseMenu("MenuOptionIndividual");
     ClickSwatch("CupsOpponentGreen");
-    EXPECT_EQ(Drawn(0x00FF00), 0);
+    EXPECT_EQ(Drawn(kGreen), 0);
     ChooseMenu("MenuOptionHeadToHead");
-    EXPECT_EQ(Drawn(0x00FF00), 40);
+    EXPECT_EQ(Drawn(kGreen), 40);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace {
 using Kind = DrawCommand::Kind;
 using Shape = std::pair<Kind, Color>;
 
-constexpr Color kGrey = 0x00C0C0C0, kRed = 0x000000FF, kBlue = 0x00FF0000, kOrange = 0x000080FF;
-
 std::vector<Shape> Shapes(const std::vector<DrawCommand>& drawing) {
     std::vector<Shape> shapes;
     for (const DrawCommand& command : drawing) {

@@ -8,9 +8,7 @@ namespace {
 
 using Kind = DrawCommand::Kind;
 
-constexpr Color kWhite = 0xFFFFFFu;
-constexpr Color kRed = 0x0000FFu;  // red in the lowest byte
-constexpr QSize kArea(100, 80);    // logical pixels: 1500 x 1200 picture units
+constexpr QSize kArea(100, 80);  // logical pixels: 1500 x 1200 picture units
 
 // Mostly red: an antialiased curve may not cover a pixel completely.
 bool IsRed(const QImage& image, int x, int y) {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/number_text.h"
+#include "opponent/opponent_aim.h"
 #include "scenarios/game_state_probe.h"
 
 namespace dorvanta::lab {
@@ -73,13 +74,12 @@ class Checks {
         if (shotRunning) {
             return;
         }
-        const char* const kCaptions[] = {
-            "Shoot", "Power", "Vertical Angle", "Horizontal Angle", nullptr, "Opponent's Shot"};
         const int phase = static_cast<int>(Get("ShotPhase"));
         Require(
             phase >= kPhaseReady && phase <= kPhaseOpponentToShoot && phase != kPhasePlayerFlight,
             "phase " + NumberText(phase) + " between shots");
-        Equal(shoot.Caption(), kCaptions[phase], "Shoot's caption in phase " + NumberText(phase));
+        Equal(shoot.Caption(), ShootCaption(static_cast<std::int16_t>(phase)),
+              "Shoot's caption in phase " + NumberText(phase));
     }
 
     // The percentage catches up at the end of each shot.
@@ -100,17 +100,18 @@ class Checks {
             const char* item;
             const char* member;
             double value;
-        } kChoices[] = {{"MenuOptionBeginner", "SkillFactor", kSkillBeginner},
-                        {"MenuOptionIntermediate", "SkillFactor", kSkillIntermediate},
-                        {"MenuOptionExpert", "SkillFactor", kSkillExpert},
-                        {"MenuOptionPro", "SkillFactor", kSkillPro},
-                        {"MenuOptionBeginnerOpponent", "OpponentErrorScale", 1.0},
-                        {"MenuOptionIntermediateOpponent", "OpponentErrorScale", 0.5},
-                        {"MenuOptionExpertOpponent", "OpponentErrorScale", 0.2},
-                        {"MenuOptionProOpponent", "OpponentErrorScale", 0.16},
-                        {"MenuOptionTrickShooterOpponent", "OpponentErrorScale", 0},
-                        {"MenuOptionIndividual", "HeadToHead", kFalse},
-                        {"MenuOptionHeadToHead", "HeadToHead", kTrue}};
+        } kChoices[] = {
+            {"MenuOptionBeginner", "SkillFactor", kSkillBeginner},
+            {"MenuOptionIntermediate", "SkillFactor", kSkillIntermediate},
+            {"MenuOptionExpert", "SkillFactor", kSkillExpert},
+            {"MenuOptionPro", "SkillFactor", kSkillPro},
+            {"MenuOptionBeginnerOpponent", "OpponentErrorScale", kOpponentBeginner},
+            {"MenuOptionIntermediateOpponent", "OpponentErrorScale", kOpponentIntermediate},
+            {"MenuOptionExpertOpponent", "OpponentErrorScale", kOpponentExpert},
+            {"MenuOptionProOpponent", "OpponentErrorScale", kOpponentPro},
+            {"MenuOptionTrickShooterOpponent", "OpponentErrorScale", kOpponentTrickShooter},
+            {"MenuOptionIndividual", "HeadToHead", kFalse},
+            {"MenuOptionHeadToHead", "HeadToHead", kTrue}};
         for (const auto& choice : kChoices) {
             Require(
                 main_.FindMenuItem(choice.item)->Checked() == (Get(choice.member) == choice.value),

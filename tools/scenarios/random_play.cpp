@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "flight/rack_forming.h"
 #include "opponent/opponent_aim.h"
 #include "platform/scripted/scripted_platform.h"
 #include "scenarios/game_invariants.h"
@@ -21,7 +22,6 @@ constexpr int kLongestNestedDelay = 400;  // yields until the next action arrive
 constexpr double kEndingChance = 0.02;    // of keeping a chosen Exit or close
 constexpr double kResetChance = 0.1;      // of keeping a chosen New Game or level
 constexpr int kMainWindowPercent = 75;
-constexpr int kReRackAtSix = 6;  // cups left when the rack moves a row back
 constexpr int kShootPercent = 30;
 constexpr int kAimedShotPercent = 12;
 
@@ -211,7 +211,7 @@ class RandomPlayer {
     void AimedNumericShot() {
         for (const AimRow& row : kAimRows) {
             if (Get("CupStanding(" + std::to_string(row.cup) + ")") != kFalse) {
-                const bool homeRack = Get("CupsLeft") > kReRackAtSix;
+                const bool homeRack = Get("CupsLeft") > kThreeRowRackCups;
                 Box("TextPower")
                     .SetText(NumberText(homeRack ? row.powerMoreThanSix : row.powerSixOrFewer));
                 Box("TextAngle").SetText("45");
