@@ -372,16 +372,19 @@ TEST_F(MainWindowContract, EnterAndEscapePressTheSmallWindowsDefaultAndCancelBut
         EXPECT_EQ(main_.CalibrationFactor, kept);
     }
 
-    for (const auto& [menuItem, name, button, key] :
-         {std::tuple{"MenuOptionViewHighScores", "FormHighScores", "CommandOK", Key::Enter},
-          {"MenuOptionViewHighScores", "FormHighScores", "CommandReset", Key::Escape},
-          {"MenuOptionHelp", "FormHelp", "CommandOkay", Key::Escape},
-          {"MenuOptionAbout3DDV", "FormAbout", "cmdOK", Key::Enter},
-          {"MenuOptionColors", "FormColors", "PictureBallRed", Key::Escape}}) {
+    // Help and High Scores stay loaded for their next showing; About and a
+    // closed Colors window go.
+    for (const auto& [menuItem, name, button, key, kept] :
+         {std::tuple{"MenuOptionViewHighScores", "FormHighScores", "CommandOK", Key::Enter, true},
+          {"MenuOptionViewHighScores", "FormHighScores", "CommandReset", Key::Escape, true},
+          {"MenuOptionHelp", "FormHelp", "CommandOkay", Key::Escape, true},
+          {"MenuOptionAbout3DDV", "FormAbout", "cmdOK", Key::Enter, false},
+          {"MenuOptionColors", "FormColors", "PictureBallRed", Key::Escape, false}}) {
         Form* form = Open(menuItem, name);
         ASSERT_NE(form, nullptr) << name;
         driver_->PressKey(*form, button, key);
         EXPECT_FALSE(form->Visible()) << name;
+        EXPECT_EQ(driver_->LoadedForm(name) != nullptr, kept) << name;
     }
 
     for (const Key key : {Key::Enter, Key::Escape}) {
