@@ -31,9 +31,10 @@ game_pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Dorvanta$' | head -1)
 sleep 1
 
-# The window opens at its design size: what is above the client area is the menu bar.
+# The window opens at a scale that suits the screen, its client area as wide as
+# the window: what is above the client area is the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-menu_bar=$((HEIGHT - design_height))
+menu_bar=$(awk "BEGIN { printf \"%d\", $HEIGHT - $design_height * $WIDTH / $design_width + 0.5 }")
 width=$(awk "BEGIN { printf \"%d\", $design_width * $scale + 0.5 }")
 height=$(awk "BEGIN { printf \"%d\", $menu_bar + $design_height * $scale + 0.5 }")
 xdotool windowmove "$window" 0 0 windowsize "$window" "$width" "$height"

@@ -40,6 +40,8 @@ FormCalibrate::FormCalibrate(Platform& platform, FormMain& main)
     Button& cancel = AddButton("CommandCancel", {3240, 1800, 1215, 495}, "Cancel");
     okay.onClick = [this] { CommandOkay_Click(); };
     cancel.onClick = [this] { CommandCancel_Click(); };
+    SetDefaultButton(okay);
+    SetCancelButton(cancel);
 }
 
 void FormCalibrate::ShowCurrentFactor() {

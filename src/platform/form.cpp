@@ -105,6 +105,20 @@ void Form::Unload() {
     platform_.FormDestroyed(*this);
 }
 
+void Form::PressEnter() {
+    if (defaultButton_ != nullptr) {
+        defaultButton_->Click();
+    }
+}
+
+void Form::PressEscape() {
+    if (cancelButton_ != nullptr) {
+        cancelButton_->Click();
+    } else if (!sizable_) {
+        CloseRequested();
+    }
+}
+
 template <class T>
 T& Form::Add(std::unique_ptr<T> control) {
     T& added = *control;

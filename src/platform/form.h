@@ -49,6 +49,12 @@ class Form {
     void Activate() { Form_Activate(); }
     // The user closed the window with its own close control.
     virtual void CloseRequested() { Unload(); }
+    // Enter, typed anywhere in the window: presses its default button, if it has one.
+    void PressEnter();
+    // Escape, typed anywhere in the window: presses its Cancel button. A small
+    // window without one closes as with its close control; the sizable main
+    // window ignores it, since closing that ends the game.
+    void PressEscape();
 
   protected:
     virtual void Form_Load() {}
@@ -57,6 +63,14 @@ class Form {
     Platform& platform() { return platform_; }
     // Declared before the window loads, like the caption and the client size.
     void SetSizable(bool sizable) { sizable_ = sizable; }
+    // The buttons Enter and Escape press.
+    void SetDefaultButton(Button& button) { defaultButton_ = &button; }
+    void SetCancelButton(Button& button) { cancelButton_ = &button; }
+    // A button that only closes the window: both keys press it.
+    void SetClosingButton(Button& button) {
+        SetDefaultButton(button);
+        SetCancelButton(button);
+    }
 
     Label& AddLabel(std::string name, Geometry geometry, std::string caption);
     Button& AddButton(std::string name, Geometry geometry, std::string caption);
@@ -82,6 +96,8 @@ class Form {
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<MenuItem>> menuBar_;
     bool sizable_ = false;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool visible_ = false;

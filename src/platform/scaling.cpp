@@ -39,4 +39,45 @@ Letterbox FitLetterbox(int roomWidth, int roomHeight, int designWidthUnits, int 
     return {scale, {(roomWidth - width) / 2, (roomHeight - height) / 2, width, height}};
 }
 
+namespace {
+
+constexpr double kFirstQuarterScale = 0.75;  // from here on the scales step by a quarter
+constexpr double kScaleStep = 0.25;
+
+double NextOpeningScale(double scale) {
+    return scale < kFirstQuarterScale ? kFirstQuarterScale : scale + kScaleStep;
+}
+
+bool WindowFits(PixelSize room, PixelSize designUnits, PixelSize decoration, double scale) {
+    return UnitsToPixels(designUnits.width, scale) + decoration.width <= room.width &&
+           UnitsToPixels(designUnits.height, scale) + decoration.height <= room.height;
+}
+
+// The position of a span of `length` centred on `over`, kept within `screen`.
+int PlaceSpan(int overStart, int overLength, int length, int screenStart, int screenLength) {
+    const int centred = overStart + (overLength - length) / 2;
+    return std::max(screenStart, std::min(centred, screenStart + screenLength - length));
+}
+
+}  // namespace
+
+double OpeningScale(PixelSize available, PixelSize designUnits, PixelSize decoration,
+                    double screenScale) {
+    const PixelSize room{static_cast<int>(available.width * kOpeningScreenShare),
+                         static_cast<int>(available.height * kOpeningScreenShare)};
+    double scale = kSmallestScale;
+    for (double next = NextOpeningScale(scale);
+         WindowFits(room, designUnits, decoration, next * screenScale);
+         next = NextOpeningScale(next)) {
+        scale = next;
+    }
+    return scale * screenScale;
+}
+
+PixelRect PlaceOver(const PixelRect& over, PixelSize size, const PixelRect& screen) {
+    return {PlaceSpan(over.left, over.width, size.width, screen.left, screen.width),
+            PlaceSpan(over.top, over.height, size.height, screen.top, screen.height), size.width,
+            size.height};
+}
+
 }  // namespace dorvanta

@@ -1,7 +1,8 @@
-// Where a window's contents land on the screen, the same on every desktop: a
-// control's design place in 1/1440 inch times a scale, 15 units to a pixel at
-// scale 1; the letterbox that fits a sizable window's client area into the room
-// it has; the one font size of a window; and the picture units as pixels.
+// Where windows and their contents land on the screen, the same on every
+// desktop: a control's design place in 1/1440 inch times a scale, 15 units to a
+// pixel at scale 1; the letterbox that fits a sizable window's client area into
+// the room it has; the scale a sizable window opens at and where windows open;
+// the one font size of a window; and the picture units as pixels.
 #pragma once
 
 #include "platform/controls.h"
@@ -28,6 +29,13 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const PixelSize&) const = default;
+};
+
 // A pixel position for a position in 1/1440 inch, `scale` times the design size.
 int UnitsToPixels(int units, double scale);
 
@@ -47,6 +55,25 @@ struct Letterbox {
     PixelRect area;
 };
 Letterbox FitLetterbox(int roomWidth, int roomHeight, int designWidthUnits, int designHeightUnits);
+
+// A sizable window opens at one of the scales 0.6, 0.75, 1, 1.25, 1.5, ... and
+// can be shrunk to the smallest; below it the labels could not be read.
+constexpr double kSmallestScale = 0.6;
+// The share of the screen's free area a window may take when it opens, so that
+// it never hides the whole desktop.
+constexpr double kOpeningScreenShare = 0.85;
+
+// The largest of those scales at which the whole window, its client area of
+// `designUnits` (1/1440 inch) plus `decoration` pixels of frame, title and menu
+// bar, fits in the opening share of `available`; the smallest when none does.
+// `screenScale` is what the desktop counts as scale 1 (its pixels per design
+// pixel), and the result includes it.
+double OpeningScale(PixelSize available, PixelSize designUnits, PixelSize decoration,
+                    double screenScale = 1);
+
+// A window of `size` centred over `over`, then moved as little as it takes to
+// lie wholly in `screen`; one larger than the screen shows its top left.
+PixelRect PlaceOver(const PixelRect& over, PixelSize size, const PixelRect& screen);
 
 // Picture units (1/1440 inch, y down) in the pixels of a picture area `scale`
 // times its design size, on a screen with `devicePixelRatio` device pixels to

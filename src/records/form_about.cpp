@@ -56,9 +56,10 @@ FormAbout::FormAbout(Platform& platform, FormMain&, MakerAddresses addresses)
     }
     const int below = BelowAddress(addresses);
     AddLabel("lblDisclaimer", {255, below, 3870, 825}, "");
-    AddButton("cmdOK", {4245, below + kButtonBelowRows, 1260, 345}, "OK").onClick = [this] {
-        cmdOK_Click();
-    };
+    // OK only closes the window, so Enter and Escape do the same.
+    Button& ok = AddButton("cmdOK", {4245, below + kButtonBelowRows, 1260, 345}, "OK");
+    ok.onClick = [this] { cmdOK_Click(); };
+    SetClosingButton(ok);
 }
 
 void FormAbout::Form_Load() {

@@ -69,9 +69,10 @@ FormHelp::FormHelp(Platform& platform, FormMain&, MakerAddresses addresses)
             .SetReadOnly(row.readOnly);
         top += kAddressRowHeight;
     }
-    AddButton("CommandOkay", {2520, top, 1335, kBoxHeight}, "Okay").onClick = [this] {
-        CommandOkay_Click();
-    };
+    // Okay only closes the window, so Enter and Escape do the same.
+    Button& okay = AddButton("CommandOkay", {2520, top, 1335, kBoxHeight}, "Okay");
+    okay.onClick = [this] { CommandOkay_Click(); };
+    SetClosingButton(okay);
 }
 
 void FormHelp::CommandOkay_Click() {

@@ -69,10 +69,11 @@ void FormHighScores::DeclareControls() {
         rows_[level].percentage = &AddLabel("LabelPercentage" + suffix, Cell(3, top), "");
     }
 
-    // The buttons, centred under the table.
-    AddButton("CommandOK", {2280, kButtonTop, 1335, kButtonHeight}, "OK").onClick = [this] {
-        CommandOK_Click();
-    };
+    // The buttons, centred under the table. OK only closes the window, so
+    // Enter and Escape do the same; Reset Scores is never pressed by a stray key.
+    Button& ok = AddButton("CommandOK", {2280, kButtonTop, 1335, kButtonHeight}, "OK");
+    ok.onClick = [this] { CommandOK_Click(); };
+    SetClosingButton(ok);
     AddButton("CommandReset", {3840, kButtonTop, 1455, kButtonHeight}, "Reset Scores").onClick =
         [this] { CommandReset_Click(); };
 }

@@ -232,6 +232,17 @@ TEST_F(ProbeContract, PicturesDrawLinesOneDevicePixelWideAtEveryScale) {
     }
 }
 
+bool Inside(const PixelRect& outer, const PixelRect& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
 class MainWindowContract : public DesktopContract {
   protected:
     void SetUp() override {
@@ -277,6 +288,60 @@ TEST_F(MainWindowContract, ScalesItsControlsFontsAndPicturesUniformlyAndCentresT
     }
 }
 
+// The window opens at the largest of the scales 0.6, 0.75, 1, 1.25, ... at
+// which all of it, frame and menu bar too, fits in 85% of the screen's free
+// area, and wholly on that area; the player can shrink it to scale 0.6.
+TEST_F(MainWindowContract, OpensAsLargeAsItsScreenHasRoomForAndShrinksToScaleSixTenths) {
+    const PixelRect screen = driver_->ScreenArea(main_);
+    const PixelRect frame = driver_->Frame(main_);
+    const PixelRect client = driver_->ClientArea(main_);
+    EXPECT_TRUE(Inside(screen, frame));
+    const auto fits = [&](double scale) {
+        return UnitsToPixels(kMainClientWidth, scale) + frame.width - client.width <=
+                   screen.width * 0.85 &&
+               UnitsToPixels(kMainClientHeight, scale) + frame.height - client.height <=
+                   screen.height * 0.85;
+    };
+    double opened = 0;
+    for (double scale = 0.6; scale < 4; scale = scale < 0.75 ? 0.75 : scale + 0.25) {
+        if (client.width == UnitsToPixels(kMainClientWidth, scale) &&
+            client.height == UnitsToPixels(kMainClientHeight, scale)) {
+            opened = scale;
+        }
+    }
+    ASSERT_GT(opened, 0) << client.width << " x " << client.height << " is no opening scale";
+    EXPECT_TRUE(opened == 0.6 || fits(opened));
+    EXPECT_FALSE(fits(opened < 0.75 ? 0.75 : opened + 0.25));
+
+    driver_->ResizeRoom(main_, 100, 100);
+    EXPECT_EQ(driver_->ClientArea(main_), (PixelRect{0, 0, 464, 306}));  // 11610 x 7650 at 0.6
+}
+
+// A small window opens centred over the main window, and never partly off the
+// screen, even when the main window is.
+TEST_F(MainWindowContract, SecondaryWindowsOpenCentredOverTheMainWindowAndOnTheScreen) {
+    const auto centre = [](const PixelRect& r) {
+        return std::pair{r.left + r.width / 2, r.top + r.height / 2};
+    };
+    const PixelRect screen = driver_->ScreenArea(main_);
+    for (const auto& [menuItem, name] : {std::pair{"MenuOptionColors", "FormColors"},
+                                         {"MenuOptionCalibrate", "FormCalibrate"},
+                                         {"MenuOptionViewHighScores", "FormHighScores"},
+                                         {"MenuOptionHelp", "FormHelp"}}) {
+        Form* form = Open(menuItem, name);
+        ASSERT_NE(form, nullptr) << name;
+        const auto [x, y] = centre(driver_->Frame(*form));
+        const auto [mainX, mainY] = centre(driver_->Frame(main_));
+        EXPECT_LE(std::abs(x - mainX), 1) << name;
+        EXPECT_LE(std::abs(y - mainY), 1) << name;
+        EXPECT_TRUE(Inside(screen, driver_->Frame(*form))) << name;
+    }
+    driver_->MoveFrame(main_, screen.left + screen.width - 100, screen.top + screen.height - 100);
+    Form* about = Open("MenuOptionAbout3DDV", "FormAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(Inside(screen, driver_->Frame(*about)));
+}
+
 // A window opened later takes the main window's scale then, and keeps it.
 TEST_F(MainWindowContract, SecondaryWindowsOpenAtTheMainWindowsScale) {
     driver_->ResizeRoom(main_, 1161, 765);
@@ -287,6 +352,65 @@ TEST_F(MainWindowContract, SecondaryWindowsOpenAtTheMainWindowsScale) {
     EXPECT_EQ(driver_->ClientArea(*help), atScale);
     driver_->ResizeRoom(main_, 774, 510);
     EXPECT_EQ(driver_->ClientArea(*help), atScale);
+}
+
+// Enter presses a small window's default button and Escape its Cancel: Okay
+// and Cancel when calibrating, the button that closes the window elsewhere;
+// a window without buttons closes. The main window keeps both keys to itself.
+TEST_F(MainWindowContract, EnterAndEscapePressTheSmallWindowsDefaultAndCancelButtons) {
+    main_.CalibrationFactor = 5;
+    Form* calibrate = Open("MenuOptionCalibrate", "FormCalibrate");
+    ASSERT_NE(calibrate, nullptr);
+    auto& factor = static_cast<TextBox&>(*calibrate->FindControl("TextCalibrationFactor"));
+    for (const auto& [typed, key, kept] :
+         {std::tuple{"7", Key::Escape, 5.0}, std::tuple{"12", Key::Enter, 12.0}}) {
+        Open("MenuOptionCalibrate", "FormCalibrate");
+        factor.SelectAll();
+        driver_->TypeKeys(*calibrate, "TextCalibrationFactor", typed);
+        driver_->PressKey(*calibrate, "TextCalibrationFactor", key);
+        EXPECT_FALSE(calibrate->Visible()) << typed;
+        EXPECT_EQ(main_.CalibrationFactor, kept);
+    }
+
+    // Help and High Scores stay loaded for their next showing; About and a
+    // closed Colors window go.
+    for (const auto& [menuItem, name, button, key, kept] :
+         {std::tuple{"MenuOptionViewHighScores", "FormHighScores", "CommandOK", Key::Enter, true},
+          {"MenuOptionViewHighScores", "FormHighScores", "CommandReset", Key::Escape, true},
+          {"MenuOptionHelp", "FormHelp", "CommandOkay", Key::Escape, true},
+          {"MenuOptionAbout3DDV", "FormAbout", "cmdOK", Key::Enter, false},
+          {"MenuOptionColors", "FormColors", "PictureBallRed", Key::Escape, false}}) {
+        Form* form = Open(menuItem, name);
+        ASSERT_NE(form, nullptr) << name;
+        driver_->PressKey(*form, button, key);
+        EXPECT_FALSE(form->Visible()) << name;
+        EXPECT_EQ(driver_->LoadedForm(name) != nullptr, kept) << name;
+    }
+
+    for (const Key key : {Key::Enter, Key::Escape}) {
+        driver_->PressKey(main_, "TextPower", key);
+    }
+    EXPECT_TRUE(main_.Visible());
+    EXPECT_FALSE(driver_->Ending());
+}
+
+// Tab goes round the controls the player can use, past the read-only
+// statistics boxes.
+TEST_F(MainWindowContract, TabPassesTheReadOnlyBoxesBy) {
+    std::set<std::string> reached;
+    std::string at = "TextHandX";
+    for (std::size_t press = 0; press < main_.Controls().size(); ++press) {
+        driver_->PressKey(main_, at, Key::Tab);
+        at = driver_->FocusedControl(main_);
+        ASSERT_FALSE(at.empty());
+        reached.insert(at);
+    }
+    for (const char* box : {"TextPower", "TextAngle", "TextAzimuth", "TextHandX"}) {
+        EXPECT_TRUE(reached.contains(box)) << box;
+    }
+    for (const char* box : {"TextShotsTaken", "TextShotsMade", "TextShootingPercentage"}) {
+        EXPECT_FALSE(reached.contains(box)) << box;
+    }
 }
 
 // A game through the real windows, played with the mouse: a numeric shot
@@ -326,17 +450,6 @@ TEST_F(MainWindowContract, AGameThroughTheRealWindows) {
     const int made = 10 - static_cast<int>(GameStateProbe(main_).Get("CupsLeft"));
     EXPECT_EQ(driver_->ShownText(main_, "TextShotsMade"), std::to_string(made));
     EXPECT_EQ(driver_->ShownText(main_, "TextShootingPercentage"), made == 2 ? "100" : "50");
-}
-
-bool Inside(const PixelRect& outer, const PixelRect& inner) {
-    return inner.left >= outer.left && inner.top >= outer.top &&
-           inner.left + inner.width <= outer.left + outer.width &&
-           inner.top + inner.height <= outer.top + outer.height;
-}
-
-bool Overlap(const PixelRect& a, const PixelRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
 }
 
 // Whether a caption, drawn as the desktop draws it, stays inside its room and,

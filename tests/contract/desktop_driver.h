@@ -26,6 +26,9 @@ class OpenBox {
     virtual void Enter(const std::string& text) = 0;
 };
 
+// Keys that move around a window or answer it rather than type.
+enum class Key { Enter, Escape, Tab };
+
 class DesktopDriver {
   public:
     virtual ~DesktopDriver() = default;
@@ -53,6 +56,10 @@ class DesktopDriver {
     virtual void TypeKeys(const Form& form, const std::string& control,
                           const std::string& keys) = 0;
     virtual void PressF1(const Form& form) = 0;
+    // A key pressed while the control has the focus.
+    virtual void PressKey(const Form& form, const std::string& control, Key key) = 0;
+    // The control that has the focus in the window, "" for none.
+    virtual std::string FocusedControl(const Form& form) = 0;
     // A click on the arrow at a scroll bar's maximum end.
     virtual void ClickArrowUp(const Form& form, const std::string& control) = 0;
 
@@ -65,6 +72,11 @@ class DesktopDriver {
     virtual Raster Grab(const Form& form, const std::string& picture) = 0;
     // Resizes a sizable window so that the room below its menu bar has this size.
     virtual void ResizeRoom(const Form& form, int width, int height) = 0;
+    // The whole window, frame and all, and the free area of its screen, in
+    // the screen's pixels; and the window moved there.
+    virtual PixelRect Frame(const Form& form) = 0;
+    virtual PixelRect ScreenArea(const Form& form) = 0;
+    virtual void MoveFrame(const Form& form, int left, int top) = 0;
     // The client area in that room, and a control in its client area.
     virtual PixelRect ClientArea(const Form& form) = 0;
     virtual PixelRect Placed(const Form& form, const std::string& control) = 0;

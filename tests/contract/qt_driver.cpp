@@ -124,6 +124,17 @@ class QtDriver : public DesktopDriver {
     void PressF1(const Form& form) override {
         QTest::keyClick(platform_.WindowOf(form), Qt::Key_F1);
     }
+    void PressKey(const Form& form, const std::string& control, Key key) override {
+        QWidget& widget = Widget(form, control);
+        widget.setFocus();
+        QTest::keyClick(&widget, key == Key::Enter    ? Qt::Key_Return
+                                 : key == Key::Escape ? Qt::Key_Escape
+                                                      : Qt::Key_Tab);
+    }
+    std::string FocusedControl(const Form& form) override {
+        const QWidget* focused = platform_.WindowOf(form)->focusWidget();
+        return focused == nullptr ? std::string() : focused->objectName().toStdString();
+    }
     void ClickArrowUp(const Form& form, const std::string& control) override {
         QWidget& bar = Widget(form, control);
         const bool across = static_cast<QScrollBar&>(bar).orientation() == Qt::Horizontal;
@@ -162,6 +173,16 @@ class QtDriver : public DesktopDriver {
         QWidget* window = platform_.WindowOf(form);
         const auto* menuBar = window->findChild<QMenuBar*>();
         window->resize(width, height + (menuBar == nullptr ? 0 : menuBar->height()));
+        QCoreApplication::processEvents();
+    }
+    PixelRect Frame(const Form& form) override {
+        return ToPixelRect(platform_.WindowOf(form)->frameGeometry());
+    }
+    PixelRect ScreenArea(const Form& form) override {
+        return ToPixelRect(platform_.WindowOf(form)->screen()->availableGeometry());
+    }
+    void MoveFrame(const Form& form, int left, int top) override {
+        platform_.WindowOf(form)->move(left, top);
         QCoreApplication::processEvents();
     }
     PixelRect ClientArea(const Form& form) override {

@@ -154,6 +154,23 @@ class Win32Driver : public DesktopDriver {
         PostMessageW(frame, WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC0000001u));
         Deliver();
     }
+    void PressKey(const Form& form, const std::string& control, Key key) override {
+        const HWND hwnd = Control(form, control);
+        const WPARAM code = key == Key::Enter ? VK_RETURN : key == Key::Escape ? VK_ESCAPE : VK_TAB;
+        SetFocus(hwnd);
+        PostMessageW(hwnd, WM_KEYDOWN, code, 1);
+        PostMessageW(hwnd, WM_KEYUP, code, static_cast<LPARAM>(0xC0000001u));
+        Deliver();
+    }
+    std::string FocusedControl(const Form& form) override {
+        const HWND focused = GetFocus();
+        for (const auto& control : form.Controls()) {
+            if (platform_.ControlOf(form, control->Name()) == focused) {
+                return control->Name();
+            }
+        }
+        return "";
+    }
     void ClickArrowUp(const Form& form, const std::string& control) override {
         const HWND bar = Control(form, control);
         RECT client;
@@ -214,6 +231,24 @@ class Win32Driver : public DesktopDriver {
                          outer.bottom - outer.top + height - room.bottom,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
+        Deliver();
+    }
+    PixelRect Frame(const Form& form) override {
+        RECT frame;
+        GetWindowRect(platform_.WindowOf(form), &frame);
+        return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+    }
+    PixelRect ScreenArea(const Form& form) override {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(platform_.WindowOf(form), MONITOR_DEFAULTTONEAREST),
+                        &monitor);
+        const RECT& work = monitor.rcWork;
+        return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+    }
+    void MoveFrame(const Form& form, int left, int top) override {
+        SetWindowPos(platform_.WindowOf(form), nullptr, left, top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         Deliver();
     }
     PixelRect ClientArea(const Form& form) override {

@@ -120,6 +120,8 @@ class TextBoxWidget : public QLineEdit, public ModelView<TextBox> {
         }
         SyncCommon(*this, *model_);
         setReadOnly(model_->ReadOnly());
+        // Tab passes a read-only box by; the mouse can still select its text.
+        setFocusPolicy(model_->ReadOnly() ? Qt::ClickFocus : Qt::StrongFocus);
         setToolTip(QString::fromStdString(model_->ToolTip()));
         const QString text = QString::fromStdString(model_->Text());
         if (this->text() != text) {

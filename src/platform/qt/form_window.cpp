@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <functional>
 #include <string>
 #include <utility>
@@ -17,6 +20,14 @@
 namespace dorvanta {
 
 namespace {
+
+// A title bar and borders, for a window system that tells their size only once
+// the window is on the screen.
+const QMargins kAssumedFrame{4, 28, 4, 4};
+
+PixelRect ToPixelRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
 
 // A check mark shows only on items that carry one, so Qt makes an item
 // checkable only while it is checked.
@@ -54,7 +65,7 @@ QString MenuText(const MenuItem& item) {
 }
 
 // The space of a sizable window below its menu bar, never smaller than the
-// design size. It holds the client area at the largest scale that fits and
+// smallest scale. It holds the client area at the largest scale that fits and
 // centres it.
 class LetterboxWidget : public QWidget {
   public:
@@ -65,7 +76,7 @@ class LetterboxWidget : public QWidget {
           designWidth_(form.ClientWidth()),
           designHeight_(form.ClientHeight()),
           onScaled_(std::move(onScaled)) {
-        setMinimumSize(area_->SizeAt(1));
+        setMinimumSize(area_->SizeAt(kSmallestScale));
     }
 
     ClientArea& Area() { return *area_; }
@@ -168,6 +179,61 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     if (form_ != nullptr) {
         platform_.Guarded([this] { form_->CloseRequested(); });
     }
+}
+
+// Enter and Escape reach the window when no control takes them.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (form_ == nullptr ||
+        (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    platform_.Guarded([this, key] {
+        if (key == Qt::Key_Escape) {
+            form_->PressEscape();
+        } else {
+            form_->PressEnter();
+        }
+    });
+}
+
+QMargins FormWindow::FrameMargins() {
+    winId();  // the native window, which knows its frame
+    const QMargins margins = windowHandle()->frameMargins();
+    return margins.isNull() ? kAssumedFrame : margins;
+}
+
+int FormWindow::MenuBarHeight() const {
+    const QWidget* menuBar = layout()->menuBar();
+    return menuBar == nullptr ? 0 : menuBar->sizeHint().height();
+}
+
+void FormWindow::TakeOpeningSize(const QRect& screen, const QMargins& frame) {
+    const int menuBar = MenuBarHeight();
+    const double scale = OpeningScale(
+        {screen.width(), screen.height()}, {form_->ClientWidth(), form_->ClientHeight()},
+        {frame.left() + frame.right(), frame.top() + frame.bottom() + menuBar});
+    resize(client_->SizeAt(scale) + QSize(0, menuBar));
+}
+
+void FormWindow::PlaceOnFirstShowing(const QWidget* mainWindow) {
+    if (std::exchange(placed_, true)) {
+        return;
+    }
+    const QMargins frame = FrameMargins();
+    const QRect screen = (mainWindow != nullptr ? mainWindow : this)->screen()->availableGeometry();
+    if (form_->Sizable()) {
+        TakeOpeningSize(screen, frame);
+    } else {
+        adjustSize();
+    }
+    const QRect over =
+        form_->Sizable() || mainWindow == nullptr ? screen : mainWindow->frameGeometry();
+    const QSize outer = size().grownBy(frame);
+    const PixelRect placed =
+        PlaceOver(ToPixelRect(over), {outer.width(), outer.height()}, ToPixelRect(screen));
+    move(placed.left, placed.top);
 }
 
 }  // namespace dorvanta

@@ -207,6 +207,15 @@ FormWindow* QtPlatform::Find(const Form& form) const {
     return found == windows_.end() ? nullptr : found->second.get();
 }
 
+FormWindow* QtPlatform::MainWindow() const {
+    for (const auto& [form, window] : windows_) {
+        if (form->Sizable()) {
+            return window.get();
+        }
+    }
+    return nullptr;
+}
+
 QWidget* QtPlatform::WindowOf(const Form& form) const {
     return Find(form);
 }
@@ -229,6 +238,7 @@ void QtPlatform::FormShown(Form& form) {
         if (!form.Sizable()) {
             window->SetScale(scale_);
         }
+        window->PlaceOnFirstShowing(MainWindow());
         window->show();
         window->raise();
         window->activateWindow();

@@ -58,6 +58,8 @@ class QtPlatform : public WindowedPlatform {
 
   private:
     FormWindow* Find(const Form& form) const;
+    // The sizable window, over which the others open; nullptr before it is loaded.
+    FormWindow* MainWindow() const;
     std::int64_t UtcOffsetSeconds();
 
     // While set, the user's input is dropped on its way to the windows.

@@ -160,6 +160,10 @@ class TextBoxWindow : public ModelWindow<TextBox> {
         syncing_ = true;
         SyncCommon(hwnd_, *model_);
         SendMessageW(hwnd_, EM_SETREADONLY, model_->ReadOnly() ? TRUE : FALSE, 0);
+        // Tab passes a read-only box by; the mouse can still select its text.
+        const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+        SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                          model_->ReadOnly() ? style & ~WS_TABSTOP : style | WS_TABSTOP);
         const std::wstring text = Widen(model_->Text());
         if (WindowText() != text) {
             SetWindowTextW(hwnd_, text.c_str());

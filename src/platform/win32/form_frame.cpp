@@ -37,6 +37,24 @@ bool ParseShortcut(std::string name, ACCEL& accel) {
     return false;
 }
 
+PixelRect ToPixelRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+PixelRect WindowRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return ToPixelRect(rect);
+}
+
+// The free area of the screen the window is on, without the taskbar.
+PixelRect WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return ToPixelRect(monitor.rcWork);
+}
+
 }  // namespace
 
 // A check mark shows only on items that carry one; the game, not Windows,
@@ -114,7 +132,7 @@ FormFrame::FormFrame(Win32Platform& platform, Form& form)
         controls_.push_back(CreateControlWindow(platform, *control, client_));
     }
     dpi_ = Dpi();
-    SetScale(static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI);
+    SetScale(ScreenScale());
     FitFrameToClient();
 }
 
@@ -151,11 +169,12 @@ HWND FormFrame::ControlHwnd(const std::string& name) const {
     return nullptr;
 }
 
-void FormFrame::Show(double scale) {
+void FormFrame::Show(double scale, HWND mainWindow) {
     if (!sizable_) {
         SetScale(scale);
         FitFrameToClient();
     }
+    PlaceOnFirstShowing(mainWindow);
     ShowWindow(frame_, SW_SHOW);
     SetForegroundWindow(frame_);
     BringWindowToTop(frame_);
@@ -163,6 +182,62 @@ void FormFrame::Show(double scale) {
 
 bool FormFrame::TranslateShortcut(MSG& message) const {
     return shortcuts_ != nullptr && TranslateAcceleratorW(frame_, shortcuts_, &message) != 0;
+}
+
+// The key's down message is taken before it is translated, so no character follows.
+bool FormFrame::TranslateKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || form_ == nullptr) {
+        return false;
+    }
+    switch (message.wParam) {
+        case VK_TAB:
+            MoveFocus(GetKeyState(VK_SHIFT) < 0);
+            return true;
+        case VK_RETURN:
+            platform_.Guarded([this] { form_->PressEnter(); });
+            return true;
+        case VK_ESCAPE:
+            platform_.Guarded([this] { form_->PressEscape(); });
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Windows skips the controls without a tab stop, the hidden and the disabled.
+void FormFrame::MoveFocus(bool backwards) {
+    const HWND focus = GetFocus();
+    const HWND next =
+        GetNextDlgTabItem(client_, IsChild(client_, focus) ? focus : nullptr, backwards);
+    if (next != nullptr) {
+        SetFocus(next);
+    }
+}
+
+void FormFrame::PlaceOnFirstShowing(HWND mainWindow) {
+    if (std::exchange(placed_, true)) {
+        return;
+    }
+    const bool overMain = !sizable_ && mainWindow != nullptr;
+    const PixelRect screen = WorkArea(overMain ? mainWindow : frame_);
+    if (sizable_) {
+        TakeOpeningSize(screen);
+    }
+    const PixelRect outer = WindowRect(frame_);
+    const PixelRect placed =
+        PlaceOver(overMain ? WindowRect(mainWindow) : screen, {outer.width, outer.height}, screen);
+    SetWindowPos(frame_, nullptr, placed.left, placed.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormFrame::TakeOpeningSize(const PixelRect& screen) {
+    const SIZE decoration = FrameSize(0, 0);
+    const double scale = OpeningScale({screen.width, screen.height}, {designWidth_, designHeight_},
+                                      {decoration.cx, decoration.cy}, ScreenScale());
+    const SIZE frame =
+        FrameSize(UnitsToPixels(designWidth_, scale), UnitsToPixels(designHeight_, scale));
+    SetWindowPos(frame_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormFrame::BuildMenuBar() {
@@ -256,6 +331,10 @@ UINT FormFrame::Dpi() const {
     return dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
 }
 
+double FormFrame::ScreenScale() const {
+    return static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI;
+}
+
 void FormFrame::SetScale(double scale) {
     if (scale == scale_) {
         return;
@@ -304,11 +383,11 @@ void FormFrame::FitClientToFrame() {
     platform_.SetScale(fit.scale);
 }
 
-// Never smaller than the design size on the window's screen.
+// Never smaller than the smallest scale on the window's screen.
 void FormFrame::LimitTrackingSize(MINMAXINFO& limits) const {
-    const double screenScale = static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI;
-    const SIZE smallest = FrameSize(UnitsToPixels(designWidth_, screenScale),
-                                    UnitsToPixels(designHeight_, screenScale));
+    const double smallestScale = kSmallestScale * ScreenScale();
+    const SIZE smallest = FrameSize(UnitsToPixels(designWidth_, smallestScale),
+                                    UnitsToPixels(designHeight_, smallestScale));
     limits.ptMinTrackSize = {smallest.cx, smallest.cy};
 }
 

@@ -4,7 +4,8 @@
 // letterboxes its client area at the largest scale that keeps the design's
 // proportions; the others keep their design size times the scale they are
 // given. Scales are device pixels per design pixel, so a screen's DPI is part
-// of them.
+// of them. Tab moves among the controls that take it; Enter and Escape go to
+// the form, which knows its default and Cancel buttons.
 #pragma once
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/scaling.h"
 #include "platform/win32/control_windows.h"
 #include "platform/win32/win32_platform.h"
 
@@ -35,11 +37,17 @@ class FormFrame {
     // Lets go of the form and its models; the window stays inert until destroyed.
     void Detach();
 
-    // Shows the window; one that is not sizable first takes `scale`.
-    void Show(double scale);
+    // Shows the window; one that is not sizable first takes `scale`. Before it
+    // first shows, a sizable window takes the largest opening scale its screen
+    // has room for, centred on the screen, and the others are centred over
+    // `mainWindow`; either lies wholly on the screen. Later showings leave it
+    // where the player put it.
+    void Show(double scale, HWND mainWindow);
     void Hide() { ShowWindow(frame_, SW_HIDE); }
     // Chooses the menu item of a shortcut typed anywhere in the window.
     bool TranslateShortcut(MSG& message) const;
+    // Acts on Tab, Enter and Escape typed anywhere in the window.
+    bool TranslateKey(const MSG& message);
 
   private:
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -55,6 +63,11 @@ class FormFrame {
 
     DWORD Style() const;
     UINT Dpi() const;
+    // Device pixels per design pixel at scale 1 on the window's screen.
+    double ScreenScale() const;
+    void PlaceOnFirstShowing(HWND mainWindow);
+    void TakeOpeningSize(const PixelRect& screen);
+    void MoveFocus(bool backwards);
     // Lays the client area and its controls out at `scale`, in the window's font.
     void SetScale(double scale);
     // The frame's size for a client area of the given size.
@@ -76,6 +89,7 @@ class FormFrame {
     std::vector<ACCEL> shortcutTable_;
     HFONT font_ = nullptr;
     double scale_ = 0;
+    bool placed_ = false;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<std::unique_ptr<ControlWindow>> controls_;
     std::vector<std::unique_ptr<MenuItemView>> menuViews_;  // by id - kFirstMenuId

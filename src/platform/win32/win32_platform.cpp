@@ -137,8 +137,9 @@ void Win32Platform::Dispatch(MSG& message) {
     const DispatchScope scope(dispatchDepth_);
     const HWND root = message.hwnd == nullptr ? nullptr : GetAncestor(message.hwnd, GA_ROOT);
     for (const auto& [form, frame] : windows_) {
-        if (frame->Hwnd() == root && frame->TranslateShortcut(message)) {
-            return;
+        if (frame->Hwnd() == root &&
+            (frame->TranslateShortcut(message) || frame->TranslateKey(message))) {
+            return;  // the form may have been unloaded meanwhile
         }
     }
     TranslateMessage(&message);
@@ -226,6 +227,10 @@ HWND Win32Platform::BoxOwner() const {
             return active;
         }
     }
+    return MainWindow();
+}
+
+HWND Win32Platform::MainWindow() const {
     for (const auto& [form, frame] : windows_) {
         if (form->Sizable()) {
             return frame->Hwnd();
@@ -338,7 +343,7 @@ void Win32Platform::FormCreated(Form& form) {
 
 void Win32Platform::FormShown(Form& form) {
     if (FormFrame* frame = Find(form)) {
-        frame->Show(scale_);
+        frame->Show(scale_, MainWindow());
     }
 }
 

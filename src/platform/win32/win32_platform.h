@@ -73,6 +73,8 @@ class Win32Platform : public WindowedPlatform {
     // Boxes are modal to every window of the game; returns the windows it disabled.
     std::vector<HWND> DisableWindowsBut(HWND owner);
     HWND BoxOwner() const;
+    // The sizable window, over which the others open; nullptr before it is loaded.
+    HWND MainWindow() const;
     FormFrame* Find(const Form& form) const;
     void DestroyRetiredWindows();
 
