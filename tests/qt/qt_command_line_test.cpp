@@ -276,9 +276,13 @@ TEST_F(CommandLine, SavesAtOnceTakeTurnsAndOneKilledLeavesAWholeFile) {
         for (const HighScore& record : Stored(folder).HighScores) {
             const bool noHolder =
                 record == HighScore{DataFile::kNoHolderName, DataFile::kNoHolderScore};
+            // A save that came before every calibration leaves the slots before
+            // its own as a file that never held a record reads, and they are kept.
+            const bool neverSet = record == HighScore{};
             const bool last = record == HighScore{"Last", -32768};
-            EXPECT_TRUE(noHolder || last || std::count(names.begin(), names.end(), record.Name))
-                << record.Name;
+            EXPECT_TRUE(noHolder || neverSet || last ||
+                        std::count(names.begin(), names.end(), record.Name))
+                << record.Name << " " << record.Score;
         }
         EXPECT_EQ(Others(folder), std::set<std::string>{});
     }
