@@ -20,9 +20,19 @@ constexpr wchar_t kFirstPrintable = L' ';
 constexpr wchar_t kLastPrintable = L'~';
 constexpr WORD kTextMargin = 0;  // pixels between a text box's border and its text
 
+bool HasStyle(HWND hwnd, LONG_PTR style) {
+    return (GetWindowLongPtrW(hwnd, GWL_STYLE) & style) != 0;
+}
+
+// Only what changed is passed on: each call asks the window system, under Wine
+// a round trip to its server, and a gauge's box is refreshed at every step.
 void SyncCommon(HWND hwnd, const Control& control) {
-    EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
-    ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+    if (HasStyle(hwnd, WS_DISABLED) == control.Enabled()) {
+        EnableWindow(hwnd, control.Enabled() ? TRUE : FALSE);
+    }
+    if (HasStyle(hwnd, WS_VISIBLE) != control.Visible()) {
+        ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 HWND CreateChild(Win32Platform& platform, const wchar_t* windowClass, DWORD style, DWORD exStyle,
@@ -159,11 +169,13 @@ class TextBoxWindow : public ModelWindow<TextBox> {
     void Refresh() override {
         syncing_ = true;
         SyncCommon(hwnd_, *model_);
-        SendMessageW(hwnd_, EM_SETREADONLY, model_->ReadOnly() ? TRUE : FALSE, 0);
-        // Tab passes a read-only box by; the mouse can still select its text.
-        const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-        SetWindowLongPtrW(hwnd_, GWL_STYLE,
-                          model_->ReadOnly() ? style & ~WS_TABSTOP : style | WS_TABSTOP);
+        if (HasStyle(hwnd_, ES_READONLY) != model_->ReadOnly()) {
+            SendMessageW(hwnd_, EM_SETREADONLY, model_->ReadOnly() ? TRUE : FALSE, 0);
+            // Tab passes a read-only box by; the mouse can still select its text.
+            const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+            SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                              model_->ReadOnly() ? style & ~WS_TABSTOP : style | WS_TABSTOP);
+        }
         const std::wstring text = Widen(model_->Text());
         if (WindowText() != text) {
             SetWindowTextW(hwnd_, text.c_str());
