@@ -26,7 +26,7 @@ class RasterPainter {
         const Rgb color = ToRgb(command.color, buttonFace_);
         switch (command.kind) {
             case DrawCommand::Kind::Clear:
-                raster_ = Raster(raster_.Width(), raster_.Height(), ToRgb(backColor_, buttonFace_));
+                raster_.Fill(ToRgb(backColor_, buttonFace_));
                 break;
             case DrawCommand::Kind::Line:
                 raster_.Line(At(command.x1), At(command.y1), At(command.x2), At(command.y2), color);
@@ -79,11 +79,18 @@ Raster RasterizeDisplayList(const std::vector<DrawCommand>& displayList, Color b
                             Rgb buttonFace, int width, int height, double scale,
                             double devicePixelRatio) {
     Raster raster(width, height, ToRgb(backColor, buttonFace));
+    RasterizeDisplayListInto(raster, displayList, backColor, buttonFace, scale, devicePixelRatio);
+    return raster;
+}
+
+void RasterizeDisplayListInto(Raster& raster, const std::vector<DrawCommand>& displayList,
+                              Color backColor, Rgb buttonFace, double scale,
+                              double devicePixelRatio) {
+    raster.Fill(ToRgb(backColor, buttonFace));
     RasterPainter painter(raster, backColor, buttonFace, scale, devicePixelRatio);
     for (const DrawCommand& command : displayList) {
         painter.Paint(command);
     }
-    return raster;
 }
 
 }  // namespace dorvanta

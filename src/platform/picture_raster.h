@@ -20,5 +20,9 @@ Rgb ToRgb(Color color, Rgb buttonFace);
 Raster RasterizeDisplayList(const std::vector<DrawCommand>& displayList, Color backColor,
                             Rgb buttonFace, int width, int height, double scale,
                             double devicePixelRatio);
+// The same, drawn over every pixel of `raster`.
+void RasterizeDisplayListInto(Raster& raster, const std::vector<DrawCommand>& displayList,
+                              Color backColor, Rgb buttonFace, double scale,
+                              double devicePixelRatio);
 
 }  // namespace dorvanta

@@ -151,6 +151,10 @@ void Raster::Ellipse(double centreX, double centreY, double a, double b, Rgb col
     }
 }
 
+void Raster::Fill(Rgb color) {
+    std::fill(pixels_.begin(), pixels_.end(), Pack(color));
+}
+
 void Raster::FillBox(double left, double top, double right, double bottom, Rgb color) {
     const int lastRow = std::min(static_cast<int>(std::ceil(bottom)), height_);
     const int lastColumn = std::min(static_cast<int>(std::ceil(right)), width_);

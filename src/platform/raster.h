@@ -37,6 +37,9 @@ class Raster {
     void Ellipse(double centreX, double centreY, double a, double b, Rgb color);
     // Every point between the edges, the edge pixels as far as they are covered.
     void FillBox(double left, double top, double right, double bottom, Rgb color);
+    // Every pixel, in place: a picture redrawn at every frame reuses its pixels,
+    // where a new raster costs far more in fresh memory than in drawing.
+    void Fill(Rgb color);
 
   private:
     // Mixes `color` into the pixel by `coverage` (0 to 1); outside the raster, nothing.

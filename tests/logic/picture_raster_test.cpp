@@ -112,6 +112,13 @@ TEST(PictureRaster, FillsBoxesToThePixelPastTheFarCornerAndClearsToTheBackground
                              kButtonFaceColor, kFace, kAreaWidth, kAreaHeight, 1, 1);
     EXPECT_EQ(face.At(50, 40), kFace);
     EXPECT_EQ(face.Pixels()[0], 0x00D4D0C8u);  // 0x00RRGGBB, as a bitmap holds it
+
+    // A raster drawn into again, as a window redraws its picture every frame,
+    // shows the new list alone.
+    Raster reused = box;
+    RasterizeDisplayListInto(reused, {{Kind::Line, 0, 0, 1500, 1200, 0, 0, kRed}}, kWhite, kFace, 1,
+                             1);
+    EXPECT_EQ(reused.Pixels(), Draw({{Kind::Line, 0, 0, 1500, 1200, 0, 0, kRed}}).Pixels());
 }
 
 }  // namespace

@@ -463,12 +463,16 @@ class PictureWindow : public ModelWindow<Picture> {
     void Render() {
         RECT client;
         GetClientRect(hwnd_, &client);
-        if (model_ != nullptr &&
-            (stale_ || raster_.Width() != client.right || raster_.Height() != client.bottom)) {
-            raster_ = RasterizeDisplayList(model_->DisplayList(), model_->BackColor(), ButtonFace(),
-                                           client.right, client.bottom, scale_, 1);
-            stale_ = false;
+        const bool resized = raster_.Width() != client.right || raster_.Height() != client.bottom;
+        if (model_ == nullptr || !(stale_ || resized)) {
+            return;
         }
+        if (resized) {
+            raster_ = Raster(client.right, client.bottom, Rgb{});
+        }
+        RasterizeDisplayListInto(raster_, model_->DisplayList(), model_->BackColor(), ButtonFace(),
+                                 scale_, 1);
+        stale_ = false;
     }
 
     void Blit(HDC dc) const {
