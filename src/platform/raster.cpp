@@ -19,8 +19,10 @@ Rgb Unpack(std::uint32_t pixel) {
             static_cast<std::uint8_t>(pixel)};
 }
 
+// Rounds half up, as lround does for these never negative sums, without its
+// call per channel: a filled box blends every pixel it covers.
 std::uint8_t Mix(std::uint8_t from, std::uint8_t to, double coverage) {
-    return static_cast<std::uint8_t>(std::lround(from + (to - from) * coverage));
+    return static_cast<std::uint8_t>(from + (to - from) * coverage + kHalf);
 }
 
 // How much of the pixel [i, i + 1) the span [from, to] covers.
@@ -52,10 +54,13 @@ void Raster::Blend(int x, int y, Rgb color, double coverage) {
     }
     std::uint32_t& pixel = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                                    static_cast<std::size_t>(x)];
+    if (coverage >= 1) {
+        pixel = Pack(color);
+        return;
+    }
     const Rgb old = Unpack(pixel);
-    const double c = std::min(coverage, 1.0);
-    pixel = Pack(
-        {Mix(old.red, color.red, c), Mix(old.green, color.green, c), Mix(old.blue, color.blue, c)});
+    pixel = Pack({Mix(old.red, color.red, coverage), Mix(old.green, color.green, coverage),
+                  Mix(old.blue, color.blue, coverage)});
 }
 
 // Wu's line: one pixel of coverage a column (or a row, for a steep line),
