@@ -23,11 +23,6 @@ void HoldUntil(Platform& platform, double deadline, const StillRunning& stillRun
     } while (stillRunning() && platform.MonotonicSeconds() < deadline);
 }
 
-// The yields of a delay beyond the batch actually run are only waited for.
-std::int64_t BatchOf(std::int64_t yields) {
-    return std::min(yields, kYieldsPerBatch);
-}
-
 }  // namespace
 
 std::int64_t DelayYields(double product) {
@@ -44,8 +39,7 @@ GaugeSchedule::GaugeSchedule(Platform& platform, YieldTimer& timer)
 void GaugeSchedule::HoldStep(double product, const StillRunning& stillRunning) {
     const double start = platform_.MonotonicSeconds();
     const std::int64_t yields = std::max<std::int64_t>(DelayYields(product), 1);
-    timer_.TimedYields(platform_, BatchOf(yields), stillRunning);
-    if (yields <= kYieldsPerBatch) {
+    if (!timer_.StepYields(platform_, yields, stillRunning)) {
         return;
     }
     const double slot = static_cast<double>(yields) * timer_.SecondsPerYield();
@@ -62,7 +56,7 @@ bool FlightSchedule::Behind() const {
 
 void FlightSchedule::HoldStep(double product, const StillRunning& stillRunning) {
     const std::int64_t yields = DelayYields(product);
-    timer_.TimedYields(platform_, BatchOf(yields), stillRunning);
+    timer_.StepYields(platform_, yields, stillRunning);
     slotEnd_ += kFlightStepSeconds + static_cast<double>(yields) * timer_.SecondsPerYield();
     HoldUntil(platform_, slotEnd_, stillRunning);
 }

@@ -6,6 +6,22 @@
 
 namespace dorvanta {
 
+bool YieldTimer::StepYields(Platform& platform, std::int64_t yields,
+                            const StillRunning& stillRunning) {
+    if (yields <= kYieldsPerBatch) {
+        TimedYields(platform, yields, stillRunning);
+        return false;
+    }
+    untimed_ += yields;
+    if (recorded_ > 0 && untimed_ < kYieldsBetweenBatches) {
+        TimedYields(platform, 1, stillRunning);
+    } else {
+        untimed_ = 0;
+        TimedYields(platform, kYieldsPerBatch, stillRunning);
+    }
+    return true;
+}
+
 void YieldTimer::TimedYields(Platform& platform, std::int64_t count,
                              const StillRunning& stillRunning) {
     if (count < 1 || !stillRunning()) {

@@ -97,6 +97,8 @@ class GaugePacing : public PacingTest {
     }
     // A step of more yields than a batch: the batch and one wait.
     static constexpr std::int64_t kYieldsPerStep = kYieldsPerBatch + 1;
+    // A step between timed batches: one yield and one wait.
+    static constexpr std::int64_t kYieldsPerUntimedStep = 2;
     // Runs `steps` steps of the Beginner power gauge at `factor`; New Game in
     // the wait of the last one ends it. The reset draws the panel once more.
     void RunPowerGauge(double factor, std::int64_t steps) {
@@ -127,23 +129,43 @@ TEST_F(GaugePacing, AStepHoldsForItsYieldsTimeAndASweepYieldsByStepsNotByTheFact
     }
 }
 
+// A step that asks for fewer yields than lie between timed batches times one
+// only now and then (at a factor of 1000, 200 yields a step, every eighth
+// step), and yields once in the others; every step still lasts its yields'
+// time, by the latest batch.
+TEST_F(GaugePacing, StepsBetweenTimedBatchesYieldOnceAndStillHoldTheirYieldsTime) {
+    constexpr std::int64_t kStepsPerBatch = kYieldsBetweenBatches / 200, kBatches = 10;
+    const std::int64_t yields = platform.YieldCount();
+    Set("CalibrationFactor", 1000);
+    constexpr std::int64_t kYieldsPerRound =
+        kYieldsPerStep + (kStepsPerBatch - 1) * kYieldsPerUntimedStep;
+    platform.AtYield(kBatches * kYieldsPerRound, [this] { NewGame(); });
+    PressShoot();
+    EXPECT_EQ(platform.YieldCount() - yields, kBatches * kYieldsPerRound);
+    const std::vector<double> steps = redraws_.Intervals();
+    ASSERT_EQ(steps.size(), static_cast<std::size_t>(kBatches * kStepsPerBatch));
+    for (const double step : steps) {
+        ASSERT_NEAR(step, 200 * kYield, 1e-9);
+    }
+}
+
 // Drawing a step takes part of its slot, not more time. A handler that runs
-// for a second inside one batch makes that batch slow, but neither its own
+// for ten seconds inside one batch makes that batch slow, but neither its own
 // step nor the next one waits by it.
 TEST_F(GaugePacing, SlowDrawingOrABatchSlowedByALongHandlerStretchesNoStep) {
     redraws_.drawSeconds = 0.05;
-    RunPowerGauge(1000, 6);
+    RunPowerGauge(1e4, 6);
     for (const double step : redraws_.Intervals()) {
-        EXPECT_NEAR(step, 200 * kYield, 1e-9);
+        EXPECT_NEAR(step, 2000 * kYield, 1e-9);
     }
     redraws_.drawSeconds = 0;
-    platform.AtYield(3 * kYieldsPerStep + 5, [this] { platform.Elapse(1); });
-    RunPowerGauge(1000, 6);
+    platform.AtYield(3 * kYieldsPerStep + 5, [this] { platform.Elapse(10); });
+    RunPowerGauge(1e4, 6);
     const std::vector<double> steps = redraws_.Intervals();
     ASSERT_EQ(steps.size(), 6u);
-    EXPECT_NEAR(steps[3], 1 + kYieldsPerStep * kYield, 1e-9);  // its batch, one wait round
+    EXPECT_NEAR(steps[3], 10 + kYieldsPerStep * kYield, 1e-9);  // its batch, one wait round
     for (const std::size_t i : {0, 1, 2, 4, 5}) {
-        EXPECT_NEAR(steps[i], 200 * kYield, 1e-9) << i;
+        EXPECT_NEAR(steps[i], 2000 * kYield, 1e-9) << i;
     }
 }
 
@@ -168,8 +190,8 @@ TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
         std::int64_t yieldsPerStep;
         double delaySeconds;
     } kSpeeds[] = {{0, 1, 1, 0},
-                   {1000, 300, kYieldsPerBatch + 1, 300 * kYield},
-                   {2000, 300, kYieldsPerBatch + 1, 600 * kYield}};
+                   {1e4, 300, kYieldsPerBatch + 1, 3000 * kYield},
+                   {2e4, 300, kYieldsPerBatch + 1, 6000 * kYield}};
     for (const auto& speed : kSpeeds) {
         SCOPED_TRACE(speed.factor * speed.slow);
         Set("CalibrationFactor", speed.factor);
@@ -180,7 +202,8 @@ TEST_F(FlightSpeed, AStepLastsTheTimeItSimulatesPlusItsDelaysYields) {
         EXPECT_EQ(platform.YieldCount() - yields, kMissSteps * speed.yieldsPerStep);
         ASSERT_EQ(redraws_.times.size(), kMissSteps + 1);  // every step and once at the end
         for (const double step : redraws_.Intervals()) {
-            ASSERT_NEAR(step, kFlightStepSeconds + speed.delaySeconds, 1e-9);
+            ASSERT_NEAR(step, kFlightStepSeconds + speed.delaySeconds,
+                        1e-6);  // the clock is at hours
         }
     }
 }
