@@ -14,7 +14,6 @@ namespace dorvanta {
 namespace {
 
 constexpr wchar_t kPictureClass[] = L"DorvantaPicture";
-constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT_PTR kFrameTimerId = 0x4456;  // clear of the ids the system controls use
 constexpr wchar_t kFirstPrintable = L' ';
 constexpr wchar_t kLastPrintable = L'~';
@@ -41,12 +40,19 @@ HWND CreateChild(Win32Platform& platform, const wchar_t* windowClass, DWORD styl
                            platform.Instance(), nullptr);
 }
 
-// The shared pacing of paints on a timer of the window.
+// The shared pacing of paints on a timer of the window. The timer keeps
+// ringing while every frame has a change to show, as a moving gauge's has,
+// and stops at the first frame without one: setting and killing it are round
+// trips to the window system under Wine.
 class WindowFramePacer {
   public:
     WindowFramePacer(HWND& hwnd, std::function<void()> show)
-        : pacer_(std::move(show),
-                 [&hwnd](int millis) { SetTimer(hwnd, kFrameTimerId, millis, nullptr); }) {}
+        : pacer_(std::move(show), [this, &hwnd](int millis) {
+              if (!ringing_) {
+                  SetTimer(hwnd, kFrameTimerId, millis, nullptr);
+                  ringing_ = true;
+              }
+          }) {}
 
     bool InFrame() const { return pacer_.InFrame(); }
     void Changed() { pacer_.Changed(); }
@@ -55,12 +61,16 @@ class WindowFramePacer {
         if (timerId != kFrameTimerId) {
             return false;
         }
-        KillTimer(hwnd, kFrameTimerId);
         pacer_.FrameEnded();
+        if (!pacer_.InFrame()) {
+            KillTimer(hwnd, kFrameTimerId);
+            ringing_ = false;
+        }
         return true;
     }
 
   private:
+    bool ringing_ = false;
     FramePacer pacer_;
 };
 
@@ -81,24 +91,33 @@ class ModelWindow : public ControlWindow, protected ModelLink<Shown, ControlView
 
   protected:
     // Subclasses a system control so that `OnMessage` sees its messages first.
+    // The window keeps its owner in its user data rather than in a property,
+    // which under Wine would be a round trip to its server at every message.
     void Subclass() {
-        SetWindowSubclass(hwnd_, &ModelWindow::SubclassProc, kSubclassId,
-                          reinterpret_cast<DWORD_PTR>(this));
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        systemProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ModelWindow::SubclassProc)));
     }
     // Returns true when it handled the message itself, with `result`.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+    // The system control's own handling.
+    LRESULT SystemProc(UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcW(systemProc_, hwnd_, message, wParam, lParam);
+    }
 
     Win32Platform& desktop_;
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<ModelWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         LRESULT result = 0;
-        if (reinterpret_cast<ModelWindow*>(self)->OnMessage(message, wParam, lParam, result)) {
+        if (self->OnMessage(message, wParam, lParam, result)) {
             return result;
         }
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return self->SystemProc(message, wParam, lParam);
     }
+
+    WNDPROC systemProc_ = nullptr;
 };
 
 int MouseButtonCode(UINT message) {
@@ -146,7 +165,7 @@ class ButtonWindow : public ModelWindow<Button> {
         if (code == 0) {
             return false;
         }
-        result = DefSubclassProc(hwnd_, message, wParam, lParam);
+        result = SystemProc(message, wParam, lParam);
         Deliver([code](Button& m) { m.PressMouse(code); });
         return true;
     }
@@ -164,28 +183,18 @@ class TextBoxWindow : public ModelWindow<TextBox> {
         Subclass();
     }
 
-    // The box takes the change at once, so what the player types next edits
-    // the latest text; only its painting waits for the frame's end.
+    // What the player types or pastes must edit the latest text, so the box
+    // takes a change at once, except within a frame: a gauge rewrites its box
+    // at every step, each rewrite a round trip to the window system under
+    // Wine, so the text waits for the frame's end or for the next message
+    // that could read or edit it, whichever comes first.
     void Refresh() override {
-        syncing_ = true;
         SyncCommon(hwnd_, *model_);
-        if (HasStyle(hwnd_, ES_READONLY) != model_->ReadOnly()) {
-            SendMessageW(hwnd_, EM_SETREADONLY, model_->ReadOnly() ? TRUE : FALSE, 0);
-            // Tab passes a read-only box by; the mouse can still select its text.
-            const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-            SetWindowLongPtrW(hwnd_, GWL_STYLE,
-                              model_->ReadOnly() ? style & ~WS_TABSTOP : style | WS_TABSTOP);
-        }
-        const std::wstring text = Widen(model_->Text());
-        if (WindowText() != text) {
-            SetWindowTextW(hwnd_, text.c_str());
-        }
-        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(model_->SelStart()),
-                     static_cast<LPARAM>(model_->SelStart() + model_->SelLength()));
-        syncing_ = false;
+        SyncReadOnly();
         ShowToolTip();
-        if (pacer_.InFrame()) {
-            ValidateRect(hwnd_, nullptr);
+        textStale_ = true;
+        if (!pacer_.InFrame()) {
+            SyncText();
         }
         pacer_.Changed();
     }
@@ -208,6 +217,9 @@ class TextBoxWindow : public ModelWindow<TextBox> {
         if (message == WM_TIMER) {
             return pacer_.OnTimer(hwnd_, wParam);
         }
+        if (message != WM_PAINT && message != WM_ERASEBKGND) {
+            SyncText();
+        }
         if (message != WM_CHAR) {
             return false;
         }
@@ -222,6 +234,33 @@ class TextBoxWindow : public ModelWindow<TextBox> {
     }
 
   private:
+    void SyncReadOnly() {
+        if (HasStyle(hwnd_, ES_READONLY) == model_->ReadOnly()) {
+            return;
+        }
+        SendMessageW(hwnd_, EM_SETREADONLY, model_->ReadOnly() ? TRUE : FALSE, 0);
+        // Tab passes a read-only box by; the mouse can still select its text.
+        const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+        SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                          model_->ReadOnly() ? style & ~WS_TABSTOP : style | WS_TABSTOP);
+    }
+
+    // The messages this sends come back through OnMessage, which finds the
+    // text current by then.
+    void SyncText() {
+        if (!std::exchange(textStale_, false) || model_ == nullptr) {
+            return;
+        }
+        syncing_ = true;
+        const std::wstring text = Widen(model_->Text());
+        if (WindowText() != text) {
+            SetWindowTextW(hwnd_, text.c_str());
+        }
+        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(model_->SelStart()),
+                     static_cast<LPARAM>(model_->SelStart() + model_->SelLength()));
+        syncing_ = false;
+    }
+
     std::wstring WindowText() const {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
         text.resize(static_cast<std::size_t>(
@@ -271,8 +310,12 @@ class TextBoxWindow : public ModelWindow<TextBox> {
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 
-    WindowFramePacer pacer_{hwnd_, [this] { InvalidateRect(hwnd_, nullptr, TRUE); }};
+    WindowFramePacer pacer_{hwnd_, [this] {
+                                SyncText();
+                                InvalidateRect(hwnd_, nullptr, TRUE);
+                            }};
     bool syncing_ = false;
+    bool textStale_ = false;
     HWND toolTip_ = nullptr;
     std::wstring toolTipText_;
 };
