@@ -1,8 +1,9 @@
 // Pacing of the gauge and flight loops. A step's delay is a count of yields
 // scaled from the calibration factor, and the step lasts the time that many
-// yields take on this machine: it yields a small batch of them and sleeps on
-// the event loop for the rest, input delivered as it arrives, so the game
-// looks the same while the processor stays idle. A gauge step runs at least
+// yields take on this machine: it yields one of them, or now and then a
+// small timed batch, and sleeps on the event loop for the rest, input
+// delivered as it arrives, so the game looks the same while the processor
+// stays idle. A gauge step runs at least
 // one real yield, so a press, End Turn or New Game reaches the loop even on a
 // machine calibrated to no delay at all. Each loop keeps a schedule of its
 // own, so the time a step spends drawing is taken from its slot, not added to
