@@ -25,6 +25,13 @@ struct Geometry {
 
 enum class ControlKind { Button, TextBox, Label, HScrollBar, VScrollBar, Picture, Line };
 
+// Labels and lines are drawn on the window itself, beneath every other
+// control: a label's box may reach under a button, which still shows and
+// takes its clicks whole.
+constexpr bool LiesUnderOtherControls(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Line;
+}
+
 // Mouse buttons as the press event reports them.
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;

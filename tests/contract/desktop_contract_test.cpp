@@ -469,6 +469,38 @@ void ExpectCaptionFits(DesktopDriver& driver, const Form& form, const Control& c
     }
 }
 
+// Labels and lines lie beneath the controls their boxes reach under: the
+// bottom of Reset View, under the box of the Pan label, shows and is clicked.
+// (Where two buttons meet, either may be on top.)
+TEST_F(MainWindowContract, LabelsAndLinesLieBeneathTheControlsTheirBoxesReachUnder) {
+    int overlaps = 0;
+    for (const auto& under : main_.Controls()) {
+        if (!LiesUnderOtherControls(under->Kind())) {
+            continue;
+        }
+        const PixelRect box = driver_->Placed(main_, under->Name());
+        for (const auto& over : main_.Controls()) {
+            const PixelRect other = driver_->Placed(main_, over->Name());
+            if (LiesUnderOtherControls(over->Kind()) || !driver_->Shown(main_, over->Name()) ||
+                !Overlap(box, other)) {
+                continue;
+            }
+            ++overlaps;
+            const int x = (std::max(box.left, other.left) +
+                           std::min(box.left + box.width, other.left + other.width)) /
+                          2;
+            const int y = (std::max(box.top, other.top) +
+                           std::min(box.top + box.height, other.top + other.height)) /
+                          2;
+            const Control* onTop = main_.FindControl(driver_->ControlAt(main_, x, y));
+            ASSERT_NE(onTop, nullptr);
+            EXPECT_FALSE(LiesUnderOtherControls(onTop->Kind()))
+                << under->Name() << " over " << over->Name();
+        }
+    }
+    EXPECT_GT(overlaps, 0);
+}
+
 // Shoot names every phase of a shot; the window never shrinks a caption to
 // fit; the widest number the game writes into its narrowest boxes shows whole.
 TEST_F(MainWindowContract, EveryCaptionAndLabelFitsInItsWindowsOneFontSize) {

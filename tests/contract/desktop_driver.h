@@ -82,6 +82,8 @@ class DesktopDriver {
     virtual PixelRect Placed(const Form& form, const std::string& control) = 0;
     // Whether the control shows on its window.
     virtual bool Shown(const Form& form, const std::string& control) = 0;
+    // The control on top at a point of the client area, "" for none.
+    virtual std::string ControlAt(const Form& form, int x, int y) = 0;
     // Where the caption of a label or button, or the text of a text box, is
     // drawn, and the room it has there, in its client area.
     virtual PixelRect TextBounds(const Form& form, const std::string& control) = 0;

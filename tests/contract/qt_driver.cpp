@@ -195,6 +195,11 @@ class QtDriver : public DesktopDriver {
     bool Shown(const Form& form, const std::string& control) override {
         return Widget(form, control).isVisibleTo(platform_.WindowOf(form));
     }
+    std::string ControlAt(const Form& form, int x, int y) override {
+        const QWidget* client = Widget(form, form.Controls().front()->Name()).parentWidget();
+        const QWidget* hit = client->childAt(x, y);
+        return hit == nullptr ? std::string() : hit->objectName().toStdString();
+    }
     PixelRect TextBounds(const Form& form, const std::string& control) override {
         QWidget& widget = Widget(form, control);
         if (auto* label = qobject_cast<QLabel*>(&widget)) {

@@ -262,6 +262,16 @@ class Win32Driver : public DesktopDriver {
     bool Shown(const Form& form, const std::string& control) override {
         return IsWindowVisible(Control(form, control)) != FALSE;
     }
+    std::string ControlAt(const Form& form, int x, int y) override {
+        const HWND client = GetParent(Control(form, form.Controls().front()->Name()));
+        const HWND hit = ChildWindowFromPointEx(client, POINT{x, y}, CWP_SKIPINVISIBLE);
+        for (const auto& control : form.Controls()) {
+            if (platform_.ControlOf(form, control->Name()) == hit) {
+                return control->Name();
+            }
+        }
+        return "";
+    }
     PixelRect TextBounds(const Form& form, const std::string& control) override {
         const HWND hwnd = Control(form, control);
         const PixelRect room = TextRoom(form, control);

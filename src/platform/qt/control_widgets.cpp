@@ -347,6 +347,9 @@ ControlWidget PlaceControl(QtPlatform& platform, Control& control, QWidget& pare
 
 ControlWidget CreateControlWidget(QtPlatform& platform, Control& control, QWidget& parent) {
     ControlWidget placed = PlaceControl(platform, control, parent);
+    if (LiesUnderOtherControls(control.Kind())) {
+        placed.widget.lower();
+    }
     placed.view.Refresh();
     return placed;
 }

@@ -34,10 +34,12 @@ void SyncCommon(HWND hwnd, const Control& control) {
     }
 }
 
+// A control paints only where no control above it lies: a label's box may
+// reach under a button.
 HWND CreateChild(Win32Platform& platform, const wchar_t* windowClass, DWORD style, DWORD exStyle,
                  HWND parent) {
-    return CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | style, 0, 0, 0, 0, parent, nullptr,
-                           platform.Instance(), nullptr);
+    return CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0,
+                           0, parent, nullptr, platform.Instance(), nullptr);
 }
 
 // The shared pacing of paints on a timer of the window. The timer keeps

@@ -131,6 +131,14 @@ FormFrame::FormFrame(Win32Platform& platform, Form& form)
     for (const auto& control : form.Controls()) {
         controls_.push_back(CreateControlWindow(platform, *control, client_));
     }
+    // A child window goes under those made before it, and Tab follows that
+    // order from the top, so the labels and lines move down only now.
+    for (const auto& window : controls_) {
+        if (LiesUnderOtherControls(window->Model()->Kind())) {
+            SetWindowPos(window->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
     dpi_ = Dpi();
     SetScale(ScreenScale());
     FitFrameToClient();
