@@ -3,9 +3,9 @@
 // yields take on this machine: it yields one of them, or now and then a
 // small timed batch, and sleeps on the event loop for the rest, input
 // delivered as it arrives, so the game looks the same while the processor
-// stays idle. A gauge step runs at least
-// one real yield, so a press, End Turn or New Game reaches the loop even on a
-// machine calibrated to no delay at all. Each loop keeps a schedule of its
+// stays idle. A gauge step runs at least one real yield, so a press, End Turn
+// or New Game reaches the loop even on a machine calibrated to no delay at
+// all. Each loop keeps a schedule of its
 // own, so the time a step spends drawing is taken from its slot, not added to
 // it; a flight's schedule is 0.01 s a step plus the delays so far, and it
 // makes up every late step. A hold ends as soon as the loop it paces is over,
