@@ -1,6 +1,6 @@
 // The start of the program, alike on every desktop, played on the scripted
-// one: the player's data folder, the data file prepared before the main
-// window reads it, and --calibrate. The same starts as processes are in
+// one: the player's data folder and the data file prepared before the main
+// window reads it. The same starts as processes, and --calibrate, are in
 // tests/qt/qt_command_line_test.cpp.
 #include <gtest/gtest.h>
 
@@ -12,10 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/game_start.h"
-#include "core/number_text.h"
 #include "platform/form.h"
 #include "platform/scripted/scripted_platform.h"
 #include "records/data_file.h"
@@ -98,15 +96,6 @@ TEST_F(AppStart, AStartWhileAnotherPreparesTheFileWaitsBehindTheNoticeForItsFile
     EXPECT_EQ(platform_.shown, std::vector<std::string>{"FormMeasuring"});
     EXPECT_EQ(platform_.YieldCount(), 0);
     EXPECT_EQ(Stored().CalibrationFactor, 1234);
-}
-
-TEST_F(AppStart, CalibrationWritesANewPlayersWholeFileAndPrintsTheFactor) {
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(RunCalibration(platform_), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              NumberText(Stored().CalibrationFactor) + "\n");
-    EXPECT_EQ(Stored().HighScores, (HighScoreTable{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}}));
-    EXPECT_EQ(fs::file_size(DataFile::kFileName), kWholeFile);
 }
 
 // --- The player's data folder ---
