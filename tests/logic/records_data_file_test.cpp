@@ -258,21 +258,6 @@ class DataFileOnDiskTest : public DataFileTest {
 
     // The folder as a failure of a new file names it.
     static std::string Here() { return PathText(std::filesystem::current_path()); }
-    // The names in the folder but the data file and its lock, as "a b".
-    static std::string Others() {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(".")) {
-            names.push_back(PathText(entry.path().filename()));
-        }
-        std::sort(names.begin(), names.end());
-        std::string others;
-        for (const std::string& name : names) {
-            if (name != kFile && name != std::string(kFile) + ".lock") {
-                others += (others.empty() ? "" : " ") + name;
-            }
-        }
-        return others;
-    }
 };
 
 // Regression: a FIFO as the data file made the start-up wait for ever, and a

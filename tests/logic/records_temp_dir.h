@@ -9,8 +9,11 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "records/data_file.h"
 
 namespace dorvanta {
 
@@ -43,6 +46,21 @@ class InTempDir : public ::testing::Test {
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
+    }
+
+    // The names in `folder` but the data file and its lock, as "a b".
+    static std::string Others(const std::filesystem::path& folder = ".") {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        names.erase(DataFile::kFileName);
+        names.erase(std::string(DataFile::kFileName) + ".lock");
+        std::string others;
+        for (const std::string& name : names) {
+            others += (others.empty() ? "" : " ") + name;
+        }
+        return others;
     }
 
   private:
