@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -56,16 +57,15 @@ using FormDeclarations = InTempDir;
 TEST_F(FormDeclarations, EveryWindowLoadsWithEachControlAndItemReachableByItsName) {
     ScriptedPlatform platform;
     FormMain main(platform);
-    std::vector<std::unique_ptr<Form>> forms;
-    forms.push_back(std::make_unique<FormMeasuring>(platform));
-    forms.push_back(std::make_unique<FormColors>(platform, main));
-    forms.push_back(std::make_unique<FormCalibrate>(platform, main));
-    forms.push_back(std::make_unique<FormHighScores>(platform, main));
-    forms.push_back(std::make_unique<FormHelp>(platform, main));
-    forms.push_back(std::make_unique<FormAbout>(platform, main));
+    FormMeasuring measuring(platform);
+    FormColors colors(platform, main);
+    FormCalibrate calibrate(platform, main);
+    FormHighScores highScores(platform, main);
+    FormHelp help(platform, main);
+    FormAbout about(platform, main);
     main.Load();
-    for (Form* form : {static_cast<Form*>(&main), forms[0].get(), forms[1].get(), forms[2].get(),
-                       forms[3].get(), forms[4].get(), forms[5].get()}) {
+    for (Form* form : std::initializer_list<Form*>{&main, &measuring, &colors, &calibrate,
+                                                   &highScores, &help, &about}) {
         SCOPED_TRACE(form->Name());
         form->Load();
         EXPECT_TRUE(form->Loaded());
