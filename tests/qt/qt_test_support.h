@@ -48,9 +48,7 @@ class FormTest : public InTempDir {
 };
 
 // The real main window.
-class MainWindowTest : public FormTest<FormMain> {
-  protected:
-};
+using MainWindowTest = FormTest<FormMain>;
 
 // The rows of one image column that are not the white background.
 inline std::vector<int> MarkedRows(const QImage& image, int column) {
