@@ -68,27 +68,6 @@ TEST_F(RecordsWindowsTest, ResetAsksAndCancelChangesNothing) {
     EXPECT_TRUE(form.Visible());
 }
 
-// Help is only hidden by its button; About is unloaded and built afresh.
-TEST_F(RecordsWindowsTest, HelpComesBackAsTheSameWindowAndAboutAsANewOne) {
-    Form* help = Open("MenuOptionHelp", "FormHelp");
-    ASSERT_NE(help, nullptr);
-    Press(*help, "CommandOkay");
-    EXPECT_FALSE(help->Visible());
-    EXPECT_EQ(Open("MenuOptionHelp", "FormHelp"), help);
-    EXPECT_TRUE(help->Visible());
-
-    Form* about = Open("MenuOptionAbout3DDV", "FormAbout");
-    ASSERT_NE(about, nullptr);
-    // A fresh window will not show this.
-    static_cast<Label*>(about->FindControl("lblVersion"))->SetCaption("changed");
-    Press(*about, "cmdOK");
-    EXPECT_EQ(Window("FormAbout"), nullptr);
-    Form* again = Open("MenuOptionAbout3DDV", "FormAbout");
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(again->Visible());
-    EXPECT_EQ(Caption(*again, "lblVersion"), "Version 1.1 beta");
-}
-
 // The top of each named control, "-" for one the window leaves out, then the
 // window's height, all in 1/1440 inch.
 std::string Tops(const Form& form, const std::vector<std::string>& names) {
