@@ -26,7 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kWholeFile = 10 * DataFile::kRecordLength;
-const HighScore kNoHolder{DataFile::kNoHolderName, DataFile::kNoHolderScore};
 
 // The windows shown, and the yields made while the measuring notice is on
 // screen.
@@ -70,7 +69,7 @@ TEST_F(AppStart, AStartPreparesANewPlayersFileBehindTheNoticeOnce) {
     EXPECT_EQ(platform_.LoadedForm("FormMeasuring"), nullptr);
     EXPECT_NEAR(Stored().CalibrationFactor, 30,
                 1e-6);  // 0.03 s over passes of a thousandth of a second
-    EXPECT_EQ(Stored().HighScores, (HighScoreTable{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}}));
+    EXPECT_EQ(Stored().HighScores, kNewPlayersTable);
     EXPECT_EQ(fs::file_size(DataFile::kFileName), kWholeFile);
 
     const std::int64_t yields = platform_.YieldCount();

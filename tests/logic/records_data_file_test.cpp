@@ -31,7 +31,6 @@ namespace {
 
 constexpr const char* kFile = DataFile::kFileName;
 constexpr std::size_t kRecord = DataFile::kRecordLength;
-const HighScore kNoHolder{DataFile::kNoHolderName, DataFile::kNoHolderScore};
 
 class DataFileTest : public InTempDir {
   protected:
@@ -158,11 +157,10 @@ TEST_F(DataFileTest, APreparedFileKeepsEveryValueItHoldsAndGetsTheRest) {
         ++measured;
         return 4321.5;
     };
-    const HighScoreTable noHolders{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}};
     File().PrepareMissingValues(measure);
     EXPECT_EQ(ReadBytes(kFile).size(), 10 * kRecord);
     EXPECT_EQ(Read().CalibrationFactor, 4321.5);
-    EXPECT_EQ(Read().HighScores, noHolders);
+    EXPECT_EQ(Read().HighScores, kNewPlayersTable);
 
     File().StoreCalibration(20000);
     File().StoreBetterHighScore(1, "Ann", 10);
@@ -190,7 +188,7 @@ TEST_F(DataFileTest, APreparedFileKeepsEveryValueItHoldsAndGetsTheRest) {
     File().StoreCalibrationInWholeFile(12.5);
     EXPECT_EQ(ReadBytes(kFile).size(), 10 * kRecord);
     EXPECT_EQ(Read().CalibrationFactor, 12.5);
-    EXPECT_EQ(Read().HighScores, noHolders);
+    EXPECT_EQ(Read().HighScores, kNewPlayersTable);
 }
 
 // --- Names ---

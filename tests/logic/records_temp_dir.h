@@ -17,6 +17,10 @@
 
 namespace dorvanta {
 
+// A level's record in a new player's file, and that file's whole table.
+inline const HighScore kNoHolder{DataFile::kNoHolderName, DataFile::kNoHolderScore};
+inline const HighScoreTable kNewPlayersTable{{kNoHolder, kNoHolder, kNoHolder, kNoHolder}};
+
 class InTempDir : public ::testing::Test {
   protected:
     // A folder of its own under the system's temporary folder, named with a

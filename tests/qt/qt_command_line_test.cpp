@@ -107,11 +107,9 @@ class CommandLine : public InTempDir {
     }
     // A new player's file with a measured calibration: no holder at any level.
     void ExpectNewPlayersFile(const fs::path& folder) {
-        const HighScore noHolder{DataFile::kNoHolderName, DataFile::kNoHolderScore};
         EXPECT_EQ(fs::file_size(folder / DataFile::kFileName), kWholeFile);
         EXPECT_GT(Stored(folder).CalibrationFactor, 100);  // thousands of yields in 3 s
-        EXPECT_EQ(Stored(folder).HighScores,
-                  (HighScoreTable{{noHolder, noHolder, noHolder, noHolder}}));
+        EXPECT_EQ(Stored(folder).HighScores, kNewPlayersTable);
         EXPECT_EQ(Others(folder), "");
     }
 
@@ -262,14 +260,12 @@ TEST_F(CommandLine, SavesAtOnceTakeTurnsAndOneKilledLeavesAWholeFile) {
         EXPECT_EQ(fs::file_size(file), kWholeFile);
         EXPECT_GT(Stored(folder).CalibrationFactor, 100);
         for (const HighScore& record : Stored(folder).HighScores) {
-            const bool noHolder =
-                record == HighScore{DataFile::kNoHolderName, DataFile::kNoHolderScore};
             // A save that came before every calibration leaves the slots before
-            // its own as a file that never held a record reads, and they are kept.
-            const bool neverSet = record == HighScore{};
-            const bool last = record == HighScore{"Last", -32768};
-            EXPECT_TRUE(noHolder || neverSet || last ||
-                        std::count(names.begin(), names.end(), record.Name))
+            // its own as a file that never held a record reads (HighScore{}), and
+            // they are kept.
+            EXPECT_TRUE(record == kNoHolder || record == HighScore{} ||
+                        (record == HighScore{"Last", -32768}) ||
+                        std::ranges::count(names, record.Name))
                 << record.Name << " " << record.Score;
         }
         EXPECT_EQ(Others(folder), "");
