@@ -6,7 +6,7 @@
 namespace dorvanta {
 namespace {
 
-class OpponentAimTest : public ::testing::Test {
+class OpponentAimTest : public GameTest {
   protected:
     // The shot chosen against a near rack with only `cups` standing; the
     // spreads are the game's: 20 power, 10 and 10 degrees at scale 1.
@@ -17,14 +17,8 @@ class OpponentAimTest : public ::testing::Test {
         }
         return ChooseOpponentAim({scale, 20, 10, 10, standing, cupsLeft, 1}, platform);
     }
-    void QueueThree(float u) {
-        for (int i = 0; i < 3; ++i) {
-            platform.QueueRandom(u);
-        }
-    }
 
     const std::vector<int> full{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    ScriptedPlatform platform;
 };
 
 TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) {
@@ -39,7 +33,7 @@ TEST_F(OpponentAimTest, BaseShotAtTheFirstListedStandingCupDropsStraightIntoIt) 
     };
     for (const auto& [cups, cupsLeft, rackZ, cup, handX, power] : kCases) {
         SCOPED_TRACE(cupsLeft);
-        QueueThree(0.5f);  // the errors cancel
+        QueueAim();  // the errors cancel
         const OpponentAim aim = Choose(cups, cupsLeft);
         EXPECT_EQ(std::tuple(aim.hasLaunch, aim.handX, aim.power, aim.angle, aim.azimuth),
                   std::tuple(true, handX, power, 135.0, 0.0));
@@ -60,7 +54,7 @@ TEST_F(OpponentAimTest, ErrorsSpanTheLevelsRangeAroundTheBaseShot) {
         // The lowest draw, then the highest, at their tolerances.
         for (const auto& [u, side, tolerance] :
              {std::tuple(0.0f, -1.0, 1e-9), std::tuple(kJustBelowOne, 1.0, 1e-4)}) {
-            QueueThree(u);
+            QueueAim(u, u, u);
             const OpponentAim aim = Choose(full, 10, scale);
             EXPECT_NEAR(aim.power, 1250 + side * power, tolerance);
             EXPECT_NEAR(aim.angle, 135 + side * angle, tolerance);
